@@ -1,0 +1,97 @@
+#pragma once
+// The writers: they turn a node tree and its routes into one VRML 97 world.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "holvane/interfaces.hpp"
+#include "holvane/text_out.hpp"
+
+namespace holvane {
+
+class Node;
+class RouteCollection;
+
+// Writes worlds: "#VRML V2.0 utf8", each registered proto's declaration once, the tree, the routes.
+// Nodes talk to it through RegisterProto and WriteLine; fields write straight into its buffer.
+class Traverser {
+public:
+    virtual ~Traverser() = default;
+
+    // Registers a proto node; the first node of each NodeType writes the declaration.
+    void RegisterProto(IExternProto& proto);
+    // Writes one line (no line end in the text); leading TABs give its depth.
+    void WriteLine(std::string_view line);
+
+    // Starts a line at depth and returns the buffer to append its text to; EndLine ends it.
+    TextOut& BeginLine(std::int16_t depth);
+    void EndLine();
+    // Makes the next line that a node writes begin with "fieldName " on the field's own line.
+    void PrefixNextLine(std::string_view fieldName, std::int16_t depth);
+
+    // How a node is to be written where it is met: its DEF name (empty for none), or USE.
+    struct Occurrence {
+        std::string_view name;  // the DEF or USE name; empty when the node needs none
+        bool use;               // true when the node was written before: write "USE name"
+    };
+    // Called by a node as it starts writing itself.
+    Occurrence Visit(const Node& node);
+
+protected:
+    Traverser() = default;
+    // Writes the whole world into out; raises on a bad route or a value that cannot be written.
+    void WriteWorld(Node& root, const RouteCollection& routes, TextOut& out);
+    // Directs the lines into out (null detaches) with no node names known, for writing fragments.
+    void Attach(TextOut* out);
+
+    bool includeLineBreaks_ = true;
+    bool includeTabs_ = true;
+
+private:
+    void Prepare(Node& root, const RouteCollection& routes);
+    void WriteRoutes(const RouteCollection& routes);
+
+    struct NodeState {
+        std::string name;
+        bool written = false;
+    };
+    TextOut* out_ = nullptr;
+    bool firstLine_ = true;
+    std::string prefix_;
+    std::int16_t prefixDepth_ = 0;
+    bool hasPrefix_ = false;
+    std::vector<IExternProto*> protos_;
+    std::vector<std::string> protoTypes_;
+    std::unordered_map<const Node*, NodeState> nodes_;
+};
+
+// Writes a world into a string; line breaks and TAB indentation can be switched off.
+class VRMLStringTraverser final : public Traverser {
+public:
+    // With line breaks off, lines are joined by one space. On by default.
+    bool IncludeLineBreaks() const { return includeLineBreaks_; }
+    void SetIncludeLineBreaks(bool on) { includeLineBreaks_ = on; }
+    // With tabs off, no TAB indentation is written (leading TABs of node lines are dropped). On by default.
+    bool IncludeTabs() const { return includeTabs_; }
+    void SetIncludeTabs(bool on) { includeTabs_ = on; }
+    // The world as text; raises on a bad route or a value that cannot be written.
+    std::string Write(Node& root, const RouteCollection& routes);
+    // The instance text of one node alone (no header, declarations or routes; no DEF/USE sharing).
+    std::string WriteFragment(Node& node, std::int16_t tabCount = 0);
+    // The declaration text (EXTERNPROTO or comment, and its empty line) of one proto node.
+    std::string WriteDeclaration(IExternProto& proto);
+};
+
+// Writes a world into a file, replacing it atomically (a temporary file beside it, then rename).
+class VRMLFileTraverser final : public Traverser {
+public:
+    // True when the file was written; false when it could not be, leaving any old file intact.
+    // A world that cannot be written (bad route, non-finite value) raises and writes nothing.
+    bool Write(const std::filesystem::path& fileName, Node& root, const RouteCollection& routes);
+};
+
+}  // namespace holvane

@@ -1,0 +1,135 @@
+#include "holvane/node.hpp"
+
+#include "holvane/traverser.hpp"
+
+namespace holvane {
+namespace {
+
+bool IsField(const Declaration& d) { return d.kind == FieldKind::exposedField || d.kind == FieldKind::field; }
+
+[[noreturn]] void UnknownEvent(std::uint32_t number, std::string_view nodeType, std::string_view kind,
+                               std::string_view name) {
+    throw Error(number, std::string(nodeType) + " has no " + std::string(kind) + " \"" + std::string(name) + "\"");
+}
+
+}  // namespace
+
+NodeClass::NodeClass(std::string_view name, std::span<const Declaration> declarations, NodeStyle style)
+    : name_(name), declarations_(declarations), style_(style) {
+    for (const Declaration& d : declarations_) {
+        if (!IsField(d)) continue;
+        fields_.push_back(&d);
+        auto initial = MakeField(d.type);
+        if (d.type != FieldType::SFNode) initial->Parse(d.initial);
+        initial_.push_back(std::move(initial));
+    }
+}
+
+std::optional<std::size_t> NodeClass::FieldIndex(std::string_view name) const {
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (fields_[i]->name == name) return i;
+    return std::nullopt;
+}
+
+std::optional<FieldType> NodeClass::EventInType(std::string_view name) const {
+    bool bareNames = style_ == NodeStyle::standard;
+    for (const Declaration& d : declarations_) {
+        if (d.kind == FieldKind::eventIn && d.name == name) return d.type;
+        if (d.kind != FieldKind::exposedField) continue;
+        if (name.starts_with("set_") && name.substr(4) == d.name) return d.type;
+        if (bareNames && name == d.name) return d.type;
+    }
+    return std::nullopt;
+}
+
+std::optional<FieldType> NodeClass::EventOutType(std::string_view name) const {
+    bool bareNames = style_ == NodeStyle::standard;
+    for (const Declaration& d : declarations_) {
+        if (d.kind == FieldKind::eventOut && d.name == name) return d.type;
+        if (d.kind != FieldKind::exposedField) continue;
+        if (name.ends_with("_changed") && name.substr(0, name.size() - 8) == d.name) return d.type;
+        if (bareNames && name == d.name) return d.type;
+    }
+    return std::nullopt;
+}
+
+Node::Node(const NodeClass& nodeClass) : class_(nodeClass), nodeType_(nodeClass.Name()) {
+    const auto& declarations = class_.FieldDeclarations();
+    fields_.reserve(declarations.size());
+    for (std::size_t i = 0; i < declarations.size(); ++i) {
+        auto field = class_.Initial(i).Clone();
+        field->SetName(declarations[i]->name);
+        fields_.push_back(std::move(field));
+    }
+}
+
+std::string_view Node::GetEventInType(std::string_view eventIn) const {
+    if (auto type = class_.EventInType(eventIn)) return TypeName(*type);
+    if (class_.Style() == NodeStyle::proto)
+        throw Error(kEventInNotSupported, "This eventIn is not supported by this node.");
+    UnknownEvent(kInvalidArgument, nodeType_, "eventIn", eventIn);
+}
+
+std::string_view Node::GetEventOutType(std::string_view eventOut) const {
+    if (auto type = class_.EventOutType(eventOut)) return TypeName(*type);
+    if (class_.Style() == NodeStyle::proto)
+        throw Error(kEventOutNotSupported, "This eventOut is not supported by this node.");
+    UnknownEvent(kInvalidArgument, nodeType_, "eventOut", eventOut);
+}
+
+std::shared_ptr<Field> Node::GetField(std::string_view name) const {
+    if (auto i = class_.FieldIndex(name)) return fields_[*i];
+    throw Error(kInvalidArgument, nodeType_ + " has no field \"" + std::string(name) + "\"");
+}
+
+bool Node::IsWritten(std::size_t i) const {
+    const Field& field = *fields_[i];
+    if (field.Type() == FieldType::SFNode)
+        return class_.Style() == NodeStyle::proto || static_cast<const SFNode&>(field).Value() != nullptr;
+    return !field.Equals(class_.Initial(i));
+}
+
+void Node::ForEachChild(const std::function<void(const NodePtr&)>& visit) const {
+    for (const auto& field : fields_) {
+        if (field->Type() == FieldType::SFNode) {
+            if (const auto& node = static_cast<const SFNode&>(*field).Value()) visit(node);
+        } else if (field->Type() == FieldType::MFNode) {
+            for (const auto& node : static_cast<const MFNode&>(*field).Values()) visit(node);
+        }
+    }
+}
+
+void Node::TraverseFields(Traverser& traverser, std::int16_t tabCount) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (!IsWritten(i)) continue;
+        try {
+            fields_[i]->Traverse(traverser, NextDepth(tabCount));
+        } catch (const NotFiniteError& e) {
+            throw Error(e.number(), "Cannot write " + nodeType_ + "." + e.field() +
+                                        ": the value is not finite (NaN or infinity)");
+        }
+    }
+}
+
+void Node::RegisterChildProtos(Traverser& traverser) {
+    for (const auto& field : fields_)
+        if (field->Type() == FieldType::SFNode || field->Type() == FieldType::MFNode) field->RegisterProtos(traverser);
+}
+
+void Node::Traverse(Traverser& traverser, std::int16_t tabCount) {
+    Traverser::Occurrence occurrence = traverser.Visit(*this);
+    std::string line(static_cast<std::size_t>(tabCount), '\t');
+    if (occurrence.use) {
+        traverser.WriteLine(line.append("USE ").append(occurrence.name));
+        return;
+    }
+    if (!occurrence.name.empty()) line.append("DEF ").append(occurrence.name).append(" ");
+    // Proto instances open with "Name { " (a trailing space), standard nodes with "Name {".
+    traverser.WriteLine(line.append(nodeType_).append(class_.Style() == NodeStyle::proto ? " { " : " {"));
+    TraverseFields(traverser, tabCount);
+    traverser.WriteLine(std::string(static_cast<std::size_t>(tabCount), '\t').append("}"));
+}
+
+void Node::RegisterProtos(Traverser& traverser) { RegisterChildProtos(traverser); }
+
+}  // namespace holvane
