@@ -2,7 +2,7 @@
 # into the source tree's node_modules once, and again whenever the lock file changes.
 find_program(NPM_EXECUTABLE npm)
 set(ATRIUM_NODE_MODULES ${CMAKE_SOURCE_DIR}/node_modules)
-if(NPM_EXECUTABLE)
+if(NPM_EXECUTABLE AND EXISTS ${CMAKE_SOURCE_DIR}/package-lock.json)
   add_custom_command(
     OUTPUT ${ATRIUM_NODE_MODULES}/.package-lock.json
     COMMAND ${NPM_EXECUTABLE} ci --no-audit --no-fund --loglevel=error

@@ -1,0 +1,77 @@
+# Browser tests: show a world in the viewer page in headless chromium and check it with
+# tests/browser/harness.mjs (see tests/browser/README.md).
+#
+#   atrium_browser_test(NAME <name> ROOT <dir> WORLD <file> SCREENSHOT <png>
+#                       [SCRIPT <mjs>] [DEPENDS_FIXTURE <fixture>]
+#                       [TIMEOUT <seconds>] [VIEWER_FROM_SOURCE])
+#
+# ROOT is a folder laid out as viewer/index.html describes (worlds, proto files, the viewer
+# page and x_ite/); relative ROOT and SCREENSHOT paths are taken from the current binary
+# folder, a relative SCRIPT from the current source folder. SCRIPT's default export runs
+# interaction checks once the world has loaded. DEPENDS_FIXTURE names a ctest fixture that
+# produces ROOT (e.g. a test running the sample program). VIEWER_FROM_SOURCE serves the
+# viewer page and X_ITE from the source tree, for a ROOT that holds only worlds. TIMEOUT is
+# the whole test's limit (default 180 s); the world itself must load within 60 s.
+#
+# The tests run one at a time (RESOURCE_LOCK browser) and are reported as skipped when
+# chromium, playwright-core or node is missing, unless ATRIUM_REQUIRE_BROWSER=1 is set in
+# the environment of ctest (then they fail).
+
+find_program(NODE_EXECUTABLE node)
+cmake_path(SET ATRIUM_BROWSER_TEST_DIR NORMALIZE "${CMAKE_CURRENT_LIST_DIR}/../tests/browser")
+
+# Adds properties shared by every browser test.
+function(_atrium_browser_test_properties name timeout fixture)
+  set_tests_properties(${name} PROPERTIES
+    SKIP_RETURN_CODE 77
+    TIMEOUT ${timeout}
+    RESOURCE_LOCK browser
+    LABELS browser)
+  if(fixture)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED ${fixture})
+  endif()
+endfunction()
+
+# Registers a placeholder that reports a browser test as skipped when node is missing.
+function(_atrium_browser_test_without_node name)
+  if("$ENV{ATRIUM_REQUIRE_BROWSER}" STREQUAL "1")
+    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E false)
+  else()
+    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "node not found: browser test skipped")
+    set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "node not found")
+  endif()
+endfunction()
+
+function(atrium_browser_test)
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "VIEWER_FROM_SOURCE"
+    "NAME;ROOT;WORLD;SCREENSHOT;SCRIPT;DEPENDS_FIXTURE;TIMEOUT" "")
+  foreach(required NAME ROOT WORLD SCREENSHOT)
+    if(NOT ARG_${required})
+      message(FATAL_ERROR "atrium_browser_test: ${required} is required")
+    endif()
+  endforeach()
+  if(ARG_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "atrium_browser_test: unknown arguments ${ARG_UNPARSED_ARGUMENTS}")
+  endif()
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 180)
+  endif()
+
+  if(NOT NODE_EXECUTABLE)
+    _atrium_browser_test_without_node(${ARG_NAME})
+  else()
+    cmake_path(ABSOLUTE_PATH ARG_ROOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
+    cmake_path(ABSOLUTE_PATH ARG_SCREENSHOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
+    set(command ${NODE_EXECUTABLE} ${ATRIUM_BROWSER_TEST_DIR}/harness.mjs
+      --root ${ARG_ROOT} --world ${ARG_WORLD} --screenshot ${ARG_SCREENSHOT})
+    if(ARG_SCRIPT)
+      cmake_path(ABSOLUTE_PATH ARG_SCRIPT BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}")
+      list(APPEND command --script ${ARG_SCRIPT})
+    endif()
+    if(ARG_VIEWER_FROM_SOURCE)
+      list(APPEND command --viewer-from-source)
+    endif()
+    add_test(NAME ${ARG_NAME} COMMAND ${command})
+  endif()
+  _atrium_browser_test_properties(${ARG_NAME} ${ARG_TIMEOUT} "${ARG_DEPENDS_FIXTURE}")
+endfunction()

@@ -1,0 +1,10 @@
+#include "atrium/frm_main.hpp"
+
+namespace atrium {
+
+frmMain& frmMain::Instance() {
+    static frmMain form;
+    return form;
+}
+
+}  // namespace atrium
