@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <system_error>
 
 #include "atrium/background_info.hpp"
 #include "atrium/light_collection.hpp"
@@ -54,8 +55,11 @@ int main(int argc, char** argv) {
         children->Add(viewpoints.RootNode());
         children->Add(lights.RootNode());
 
+        const std::filesystem::path folder = argv[1];
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);  // a failure shows as a failed write
         holvane::RouteCollection routes;
-        const auto file = std::filesystem::path(argv[1]) / "scene_parts.wrl";
+        const auto file = folder / "scene_parts.wrl";
         if (!holvane::VRMLFileTraverser().Write(file, *root, routes)) {
             std::fprintf(stderr, "cannot write %s\n", file.c_str());
             return 1;

@@ -1,0 +1,30 @@
+#include "atrium/graph_factory.hpp"
+
+#include <string>
+#include <string_view>
+
+#include "atrium/area_graph.hpp"
+#include "holvane/error.hpp"
+
+namespace atrium {
+namespace {
+
+// Reports a graph kind whose classes this build does not hold.
+[[noreturn]] void NotAvailable(std::string_view kind) {
+    throw holvane::Error(GraphFactory::kGraphNotAvailable,
+                         "The " + std::string(kind) + " graph is not available in this build");
+}
+
+}  // namespace
+
+std::shared_ptr<AreaGraph> GraphFactory::CreateAreaGraph() { return std::make_shared<AreaGraph>(); }
+std::shared_ptr<ColumnGraph> GraphFactory::CreateColumnGraph() { NotAvailable("column"); }
+std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { NotAvailable("pie"); }
+std::shared_ptr<RibbonGraph> GraphFactory::CreateRibbonGraph() { NotAvailable("ribbon"); }
+std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { NotAvailable("scatter"); }
+std::shared_ptr<SurfaceGraph> GraphFactory::CreateSurfaceGraph() { NotAvailable("surface"); }
+std::shared_ptr<DensityGraph> GraphFactory::CreateDensityGraph() { NotAvailable("density"); }
+std::shared_ptr<SCComboGraph> GraphFactory::CreateSCComboGraph() { NotAvailable("surface and column combination"); }
+std::shared_ptr<RCComboGraph> GraphFactory::CreateRCComboGraph() { NotAvailable("ribbon and surface combination"); }
+
+}  // namespace atrium

@@ -1,0 +1,18 @@
+#pragma once
+// The warning box of the template library: a replaceable handler that shows a titled message.
+#include <functional>
+#include <string_view>
+
+namespace atrium {
+
+// Shows a warning with a title and a text; called on the host's thread.
+using WarningHandler = std::function<void(std::string_view title, std::string_view text)>;
+
+// Replaces the process-wide warning handler and returns the one it replaces. An empty handler
+// restores the default, which writes "title: text" and a line break to standard error.
+WarningHandler SetWarningHandler(WarningHandler handler);
+
+// Shows a warning through the current handler.
+void ShowWarning(std::string_view title, std::string_view text);
+
+}  // namespace atrium

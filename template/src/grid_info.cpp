@@ -1,0 +1,183 @@
+#include "atrium/grid_info.hpp"
+
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "atrium/proto_path.hpp"
+#include "holvane/error.hpp"
+
+namespace atrium {
+
+namespace detail {
+
+struct HandlerSlot {
+    CellCountEvent::Handler handler;
+    bool subscribed = true;
+};
+
+struct HandlerList {
+    std::vector<std::shared_ptr<HandlerSlot>> slots;
+};
+
+}  // namespace detail
+
+// ---- Subscription ----------------------------------------------------------------------------
+
+Subscription::Subscription(std::weak_ptr<detail::HandlerList> list, std::shared_ptr<detail::HandlerSlot> slot)
+    : list_(std::move(list)), slot_(std::move(slot)) {}
+
+Subscription::Subscription(Subscription&& other) noexcept
+    : list_(std::move(other.list_)), slot_(std::move(other.slot_)) {
+    other.list_.reset();
+}
+
+Subscription& Subscription::operator=(Subscription&& other) noexcept {
+    if (this != &other) {
+        Reset();
+        list_ = std::move(other.list_);
+        slot_ = std::move(other.slot_);
+        other.list_.reset();
+    }
+    return *this;
+}
+
+Subscription::~Subscription() { Reset(); }
+
+void Subscription::Reset() {
+    if (slot_) {
+        slot_->subscribed = false;
+        if (auto list = list_.lock()) std::erase(list->slots, slot_);
+    }
+    slot_.reset();
+    list_.reset();
+}
+
+bool Subscription::Active() const { return slot_ && slot_->subscribed && !list_.expired(); }
+
+// ---- CellCountEvent --------------------------------------------------------------------------
+
+CellCountEvent::CellCountEvent() : list_(std::make_shared<detail::HandlerList>()) {}
+
+Subscription CellCountEvent::Subscribe(Handler handler) {
+    auto slot = std::make_shared<detail::HandlerSlot>();
+    slot->handler = std::move(handler);
+    list_->slots.push_back(slot);
+    return Subscription(list_, std::move(slot));
+}
+
+void CellCountEvent::Raise(std::int16_t newCount) const {
+    // A handler may subscribe or unsubscribe others: walk a snapshot, skipping the ended ones.
+    const auto snapshot = list_->slots;
+    for (const auto& slot : snapshot)
+        if (slot->subscribed && slot->handler) slot->handler(newCount);
+}
+
+// ---- GridInfo --------------------------------------------------------------------------------
+
+namespace {
+
+// One axis of the chart grid: its dimension and spacing fields.
+struct Axis {
+    std::shared_ptr<holvane::SFInt32> dimension;
+    std::shared_ptr<holvane::SFFloat> spacing;
+};
+
+float Extent(const Axis& axis) {
+    const double cells = static_cast<double>(axis.dimension->Value()) - 1.0;
+    return static_cast<float>(static_cast<double>(axis.spacing->Value()) * cells);
+}
+
+void SetExtent(const Axis& axis, float value, const char* message) {
+    if (!(value > 0.0f)) holvane::Fail(message);
+    const double cells = static_cast<double>(axis.dimension->Value()) - 1.0;
+    axis.spacing->SetValue(static_cast<float>(static_cast<double>(value) / cells));
+}
+
+std::int16_t CellCount(const Axis& axis) {
+    const std::int64_t cells = static_cast<std::int64_t>(axis.dimension->Value()) - 1;
+    if (cells < std::numeric_limits<std::int16_t>::min() || cells > std::numeric_limits<std::int16_t>::max())
+        throw holvane::Error(holvane::kOverflow, "Overflow: the grid's cell count " + std::to_string(cells) +
+                                                     " does not fit a 16-bit integer");
+    return static_cast<std::int16_t>(cells);
+}
+
+void SetCellCount(const Axis& axis, std::int16_t value, const char* message, const CellCountEvent& event) {
+    if (value < 1) holvane::Fail(message);
+    const float extent = Extent(axis);
+    axis.dimension->SetValue(static_cast<std::int32_t>(value) + 1);
+    axis.spacing->SetValue(static_cast<float>(static_cast<double>(extent) / static_cast<double>(value)));
+    event.Raise(value);
+}
+
+constexpr const char* kWidthMessage = "The graph must be wider than 0";
+constexpr const char* kHeightMessage = "The graph must be taller than 0";
+constexpr const char* kDepthMessage = "The graph must be deeper than 0";
+constexpr const char* kXCellsMessage = "The graph must have at least one cell on the X axis";
+constexpr const char* kYCellsMessage = "The graph must have at least one cell on the Y axis";
+constexpr const char* kZCellsMessage = "The graph must have at least one cell on the Z axis";
+
+}  // namespace
+
+GridInfo::GridInfo()
+    : root_(MakeGraphNode<holvane::Transform>()),
+      grid_(MakeGraphNode<holvane::graph::qrx_ChartGrid>()),
+      appearance_(MakeGraphNode<holvane::Appearance>()),
+      material_(MakeGraphNode<holvane::Material>()) {
+    root_->ChildrenField()->Add(grid_);
+    grid_->AppearanceField()->SetValue(appearance_);
+    appearance_->MaterialField()->SetValue(material_);
+    grid_->LineColorField()->SetRGBValue(0);
+    material_->DiffuseColorField()->SetRGBValue(0xFFFFFF);
+}
+
+std::shared_ptr<holvane::Node> GridInfo::RootNode() const { return root_; }
+
+float GridInfo::Width() const { return Extent({grid_->XDimensionField(), grid_->XSpacingField()}); }
+void GridInfo::SetWidth(float value) {
+    SetExtent({grid_->XDimensionField(), grid_->XSpacingField()}, value, kWidthMessage);
+}
+float GridInfo::Height() const { return Extent({grid_->YDimensionField(), grid_->YSpacingField()}); }
+void GridInfo::SetHeight(float value) {
+    SetExtent({grid_->YDimensionField(), grid_->YSpacingField()}, value, kHeightMessage);
+}
+float GridInfo::Depth() const { return Extent({grid_->ZDimensionField(), grid_->ZSpacingField()}); }
+void GridInfo::SetDepth(float value) {
+    SetExtent({grid_->ZDimensionField(), grid_->ZSpacingField()}, value, kDepthMessage);
+}
+
+std::int16_t GridInfo::XAxisCellCount() const { return CellCount({grid_->XDimensionField(), grid_->XSpacingField()}); }
+void GridInfo::SetXAxisCellCount(std::int16_t value) {
+    SetCellCount({grid_->XDimensionField(), grid_->XSpacingField()}, value, kXCellsMessage, xCellCountChanged_);
+}
+std::int16_t GridInfo::YAxisCellCount() const { return CellCount({grid_->YDimensionField(), grid_->YSpacingField()}); }
+void GridInfo::SetYAxisCellCount(std::int16_t value) {
+    SetCellCount({grid_->YDimensionField(), grid_->YSpacingField()}, value, kYCellsMessage, yCellCountChanged_);
+}
+std::int16_t GridInfo::ZAxisCellCount() const { return CellCount({grid_->ZDimensionField(), grid_->ZSpacingField()}); }
+void GridInfo::SetZAxisCellCount(std::int16_t value) {
+    SetCellCount({grid_->ZDimensionField(), grid_->ZSpacingField()}, value, kZCellsMessage, zCellCountChanged_);
+}
+
+std::int32_t GridInfo::LineColor() const { return grid_->LineColorField()->RGBValue(); }
+void GridInfo::SetLineColor(std::int32_t value) { grid_->LineColorField()->SetRGBValue(value); }
+std::int32_t GridInfo::WallColor() const { return material_->DiffuseColorField()->RGBValue(); }
+void GridInfo::SetWallColor(std::int32_t value) { material_->DiffuseColorField()->SetRGBValue(value); }
+float GridInfo::Transparency() const { return material_->TransparencyField()->Value(); }
+void GridInfo::SetTransparency(float value) {
+    if (!(value >= 0.0f && value <= 1.0f)) holvane::Fail("Transparency must be in the range [0..1]");
+    material_->TransparencyField()->SetValue(value);
+}
+
+Subscription GridInfo::OnXCellCountChanged(CellCountEvent::Handler handler) {
+    return xCellCountChanged_.Subscribe(std::move(handler));
+}
+Subscription GridInfo::OnYCellCountChanged(CellCountEvent::Handler handler) {
+    return yCellCountChanged_.Subscribe(std::move(handler));
+}
+Subscription GridInfo::OnZCellCountChanged(CellCountEvent::Handler handler) {
+    return zCellCountChanged_.Subscribe(std::move(handler));
+}
+
+}  // namespace atrium
