@@ -410,6 +410,7 @@ export async function runWorld({ root, world, screenshot, script, ...options }) 
     ? (await import(pathToFileURL(path.resolve(script)).href)).default : script;
   if (test && typeof test !== "function") throw new HarnessError(`${script} has no default export function`);
   const session = await openWorld({ root, world, ...options });
+  session.screenshotPath = screenshot; // scripts name their own screenshots after it
   try {
     if (screenshot) await session.screenshot(screenshot);
     if (test) await test(session);

@@ -1,0 +1,12 @@
+#include "graph_builders.hpp"
+
+namespace atrium_test {
+
+const std::vector<GraphBuilder>& GraphBuilders() {
+    static const std::vector<GraphBuilder> builders = {
+        {"area", "AreaGraphTest.wrl", BuildAreaChart},
+    };
+    return builders;
+}
+
+}  // namespace atrium_test

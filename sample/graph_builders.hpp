@@ -1,0 +1,28 @@
+#pragma once
+// The sample graphs: each builder sets up one graph kind with fixed settings and sample data
+// and exports it into a folder.
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "atrium/graph_factory.hpp"
+#include "sample_random.hpp"
+
+namespace atrium_test {
+
+// One sample graph kind: its command-line name, its file name and its builder.
+struct GraphBuilder {
+    std::string name;
+    std::string fileName;
+    // Builds the graph and writes it to the given file; false when the file could not be written.
+    std::function<bool(atrium::GraphFactory&, SampleRandom&, const std::filesystem::path&)> build;
+};
+
+// The kinds this program builds, in the order of its window's buttons.
+const std::vector<GraphBuilder>& GraphBuilders();
+
+// The area graph: three area series in a 10 x 8 x 8 grid.
+bool BuildAreaChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
+}  // namespace atrium_test

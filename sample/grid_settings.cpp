@@ -1,0 +1,83 @@
+#include "grid_settings.hpp"
+
+namespace atrium_test {
+namespace {
+
+void StyleAxis(atrium::AxisBase& axis, float labelHeight, const std::string& header) {
+    axis.SetLabelFont(atrium::VRMLFontFamily::VRML_SANS);
+    axis.SetLabelColor(0);
+    axis.SetLabelHeight(labelHeight);
+    axis.SetHeaderFont(atrium::VRMLFontFamily::VRML_SANS);
+    axis.SetHeaderColor(0);
+    if (header.empty()) return;
+    axis.SetHeader(header);
+    axis.SetHeaderHeight(0.7f);
+    axis.SetHeaderStyle(atrium::VRMLFontStyle::VRML_BOLD);
+}
+
+void FillLabels(atrium::DiscreteAxis& axis, const std::vector<std::string>& labels) {
+    for (const auto& label : labels) axis.Labels()->Add(label);
+}
+
+}  // namespace
+
+void ApplyGridSettings(atrium::GridGraph& graph, const GridSettings& s) {
+    graph.BackgroundProps()->SetBackgroundColor(15591394);
+    graph.BackgroundProps()->SetUseBackgroundColorFade(false);
+
+    auto title = graph.TitleProps();
+    title->SetText(s.title);
+    title->SetTextFont(atrium::VRMLFontFamily::VRML_SANS);
+    title->SetTextStyle(atrium::VRMLFontStyle::VRML_BOLD);
+    title->SetTextColor(4194304);
+    title->SetTextHeight(1.3f);
+
+    auto grid = graph.GridProps();
+    grid->SetWidth(s.width);
+    grid->SetHeight(s.height);
+    grid->SetDepth(s.depth);
+    grid->SetXAxisCellCount(s.xCells);
+    grid->SetYAxisCellCount(s.yCells);
+    grid->SetZAxisCellCount(s.zCells);
+    grid->SetWallColor(8404992);
+    grid->SetLineColor(12577510);
+    grid->SetTransparency(0.5f);
+
+    auto legend = graph.LegendProps();
+    legend->SetIsBillboarded(true);
+    legend->SetTextHeight(0.6f);
+    legend->SetTextColor(0);
+    legend->SetKeyStyle(s.keyStyle);
+    legend->SetUseSeriesToggle(s.seriesToggle);
+
+    StyleAxis(*graph.XAxisProps(), 0.4f, s.xHeader);
+    FillLabels(*graph.XAxisProps(), s.xLabels);
+    StyleAxis(*graph.YAxisProps(), s.yLabelHeight, s.yHeader);
+    graph.YAxisProps()->SetMin(0);
+    graph.YAxisProps()->SetMax(15);
+    StyleAxis(*graph.ZAxisProps(), 0.4f, s.zHeader);
+    FillLabels(*graph.ZAxisProps(), s.zLabels);
+
+    auto interactivity = graph.InteractivityProps();
+    interactivity->SetUseDrillUp(false);
+    interactivity->SetUseXAxisDrillDown(false);
+    interactivity->SetUseZAxisDrillDown(false);
+}
+
+void ApplyPopupSettings(atrium::SeriesPopupInfo& popups, atrium::VRMLPopupAlignment alignment) {
+    popups.SetUsePopups(true);
+    popups.SetTextHeight(0.5f);
+    popups.SetBorderColor(0);
+    popups.SetTextColor(0);
+    popups.SetBackgroundColor(11460567);
+    popups.SetAlignment(alignment);
+}
+
+void AddInitialViewpoint(atrium::ViewpointCollection& viewpoints, const std::string& description) {
+    auto viewpoint = viewpoints.AddViewpoint();
+    viewpoint->GetField("description")->Parse("\"" + description + "\"");
+    viewpoint->PositionField()->SetValues(6, 4, 20);
+    viewpoint->OrientationField()->SetEulerValues(-0.05f, 0.05f, 0);
+}
+
+}  // namespace atrium_test

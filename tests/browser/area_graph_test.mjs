@@ -1,0 +1,50 @@
+// Checks on the sample program's area graph, seen from its initial viewpoint: hovering a data
+// point raises its pop-up, and a legend check box hides its series and shows it again.
+import assert from "node:assert/strict";
+
+// The sample's viewpoint: position (6, 4, 20), turned by -0.05 about x, then 0.05 about y,
+// default field of view over the canvas height.
+const eye = [6, 4, 20];
+const [ax, ay] = [-0.05, 0.05];
+const fieldOfView = 0.785398;
+
+// World point to canvas pixels, through the camera frame R^T (p - eye) with R = Ry·Rx.
+function project([x, y, z], { width, height }) {
+    const d = [x - eye[0], y - eye[1], z - eye[2]];
+    const [cx, sx, cy, sy] = [Math.cos(ax), Math.sin(ax), Math.cos(ay), Math.sin(ay)];
+    // Undo the turn about y, then the turn about x.
+    const u = [cy * d[0] - sy * d[2], d[1], sy * d[0] + cy * d[2]];
+    const c = [u[0], cx * u[1] + sx * u[2], -sx * u[1] + cx * u[2]];
+    const scale = height / 2 / Math.tan(fieldOfView / 2) / -c[2];
+    return [width / 2 + c[0] * scale, height / 2 - c[1] * scale];
+}
+
+export default async function areaGraphChecks(session) {
+    const size = await session.canvasSize();
+
+    // Grid 10 x 8 x 8 with 5 X cells and 3 series of depth 0.3: the front series (3) stands
+    // in z from 8 x 2/3 + 4/3 - 0.15, its first point at x = 1, its pop-up markers 1.05 x depth deep.
+    const heights = await session.evaluate((browser) =>
+        Array.from(browser.currentScene.getNamedNode("SERIES_TOGGLE_3").children[0].height));
+    assert.equal(heights.length, 5);
+    const front = 8 * (2 / 3) + 4 / 3 - 0.15;
+    await session.hover(...project([1, heights[0], front + 0.1], size));
+    await session.waitFor(
+        // The strip is the pop-up root's child, the toggle's second child.
+        async () => (await session.evaluate((browser) =>
+            browser.currentScene.getNamedNode("SERIES_TOGGLE_3").children[1].children[0].mouseOverIndex)) === 0,
+        { message: "the front series' first marker to report the pointer" });
+    await session.screenshot(session.screenshotPath.replace(/\.png$/, "-hover.png"));
+
+    // Legend at (11, 0.8, 0), billboarded about y; boxes 0.6 high, 0.21 apart, box 1 on top,
+    // at the legend's local x = 0, so the billboard turn does not move them.
+    const box = (i) => project([11, 0.8 + (3 - i) * 0.81, 0], size);
+    assert.equal(await session.field("SERIES_TOGGLE_1", "contentsExist"), true);
+    await session.click(...box(1));
+    await session.waitForField("CHECK_BOX_1", "value", false);
+    await session.waitForField("SERIES_TOGGLE_1", "contentsExist", false);
+    assert.equal(await session.field("SERIES_TOGGLE_2", "contentsExist"), true);
+    await session.screenshot(session.screenshotPath.replace(/\.png$/, "-hidden.png"));
+    await session.click(...box(1));
+    await session.waitForField("SERIES_TOGGLE_1", "contentsExist", true);
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# The sample program: two runs write the same worlds, and a world that cannot be written is
+# reported as a failure, never as created.
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$program" --out "$work/one" > "$work/one.log"
+"$program" --out "$work/two" > "$work/two.log"
+grep -qx "Created file $work/one/AreaGraphTest.wrl" "$work/one.log"
+cmp "$work/one/AreaGraphTest.wrl" "$work/two/AreaGraphTest.wrl"
+for f in HV_GRAPH.wrl HV_UI.wrl HV_NAV.wrl index.html x_ite/x_ite.min.js; do
+    test -s "$work/one/$f" || { echo "missing $f"; exit 1; }
+done
+
+# A folder where the world should go: the export fails and the program says so.
+mkdir -p "$work/blocked/AreaGraphTest.wrl"
+if "$program" --out "$work/blocked" area > "$work/blocked.log" 2> "$work/blocked.err"; then
+    echo "a failed export exited 0"; exit 1
+fi
+! grep -q "Created file" "$work/blocked.log"
+grep -q "Could not write $work/blocked/AreaGraphTest.wrl" "$work/blocked.err"
+
+# Unknown arguments are refused with the usage text.
+if "$program" --out "$work/x" nonsense 2> "$work/usage.err"; then exit 1; fi
+grep -q "usage: atrium-test" "$work/usage.err"
