@@ -56,7 +56,7 @@ std::shared_ptr<RouteCollection> ProtoLibraryFactory::CreateRouteCollection() {
     return next_->CreateRouteCollection();
 }
 
-HolvaneCtl::HolvaneCtl() : factory_(std::make_shared<CoreFactory>()) {}
+HolvaneCtl::HolvaneCtl() : LibraryCtl(std::make_shared<CoreFactory>()) {}
 
 std::shared_ptr<IVRMLFactory> CoreFactoryInstance() {
     static const HolvaneCtl host;

@@ -20,9 +20,8 @@ protected:
 
 }  // namespace
 
-HVUICtl::HVUICtl()
-    : factory_(std::make_shared<ListFactory<qrx_ContentToggle, qrx_CheckBox, qrx_Slider>>()) {}
+HVUICtl::HVUICtl() : LibraryCtl(std::make_shared<ListFactory<qrx_ContentToggle, qrx_CheckBox, qrx_Slider>>()) {}
 
-HVNavCtl::HVNavCtl() : factory_(std::make_shared<ListFactory<qrx_Router>>()) {}
+HVNavCtl::HVNavCtl() : LibraryCtl(std::make_shared<ListFactory<qrx_Router>>()) {}
 
 }  // namespace holvane

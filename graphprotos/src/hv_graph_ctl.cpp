@@ -2,11 +2,6 @@
 
 namespace holvane::graph {
 
-HVGraphCtl::HVGraphCtl() : factory_(std::make_shared<VRMLFactory>()) {}
-
-void HVGraphCtl::Resize(std::int32_t /*width*/, std::int32_t /*height*/) {
-    width_ = kSize;
-    height_ = kSize;
-}
+HVGraphCtl::HVGraphCtl() : LibraryCtl(std::make_shared<VRMLFactory>()) {}
 
 }  // namespace holvane::graph

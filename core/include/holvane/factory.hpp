@@ -1,5 +1,6 @@
 #pragma once
 // Factories create fields, nodes, writers and route collections by name.
+#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -54,15 +55,33 @@ private:
     std::shared_ptr<IVRMLFactory> next_;
 };
 
-// The core library's control: it hands out the core factory.
-class HolvaneCtl {
+// A library's control: it shows nothing, keeps one small fixed size and hands out the
+// library's factory.
+class LibraryCtl {
 public:
-    HolvaneCtl();
+    // The one size the control keeps, in the host's units.
+    static constexpr std::int32_t kSize = 615;
+
     // The control's factory; the same object on every call.
     std::shared_ptr<IVRMLFactory> Factory() const { return factory_; }
+    // Called when the host resizes the control: the size goes back to kSize x kSize.
+    void Resize(std::int32_t /*width*/, std::int32_t /*height*/) { width_ = height_ = kSize; }
+    std::int32_t Width() const { return width_; }
+    std::int32_t Height() const { return height_; }
+
+protected:
+    explicit LibraryCtl(std::shared_ptr<IVRMLFactory> factory) : factory_(std::move(factory)) {}
 
 private:
     std::shared_ptr<IVRMLFactory> factory_;
+    std::int32_t width_ = kSize;
+    std::int32_t height_ = kSize;
+};
+
+// The core library's control: it hands out the core factory.
+class HolvaneCtl final : public LibraryCtl {
+public:
+    HolvaneCtl();
 };
 
 // The process-wide core factory, created on first use (what proto libraries build their fields with).

@@ -28,3 +28,6 @@ private:
 };
 
 }  // namespace holvane
+
+// Turns a declaration list (see HOLVANE_NODE_CLASS) into a proto node class named after the proto.
+#define HOLVANE_PROTO_NODE(Class, LIST) HOLVANE_NODE_CLASS(Class, ::holvane::ProtoNode, proto, LIST)

@@ -37,7 +37,6 @@ namespace holvane {
     N(qrx_Slider, HOLVANE_QRX_SLIDER)
 #define HOLVANE_NAV_PROTOS(N) N(qrx_Router, HOLVANE_QRX_ROUTER)
 
-#define HOLVANE_PROTO_NODE(Class, LIST) HOLVANE_NODE_CLASS(Class, ::holvane::ProtoNode, proto, LIST)
 HOLVANE_UI_PROTOS(HOLVANE_PROTO_NODE)
 HOLVANE_NAV_PROTOS(HOLVANE_PROTO_NODE)
 
@@ -46,25 +45,15 @@ inline constexpr std::string_view kUIProtoFile = "HV_UI.wrl";
 inline constexpr std::string_view kNavProtoFile = "HV_NAV.wrl";
 
 // The user-interface library's control; its factory makes the three UI protos, the rest goes to the core.
-class HVUICtl {
+class HVUICtl final : public LibraryCtl {
 public:
     HVUICtl();
-    // The same factory on every call.
-    std::shared_ptr<IVRMLFactory> Factory() const { return factory_; }
-
-private:
-    std::shared_ptr<IVRMLFactory> factory_;
 };
 
 // The navigation library's control; its factory makes qrx_Router, the rest goes to the core.
-class HVNavCtl {
+class HVNavCtl final : public LibraryCtl {
 public:
     HVNavCtl();
-    // The same factory on every call.
-    std::shared_ptr<IVRMLFactory> Factory() const { return factory_; }
-
-private:
-    std::shared_ptr<IVRMLFactory> factory_;
 };
 
 }  // namespace holvane

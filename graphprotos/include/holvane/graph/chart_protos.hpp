@@ -5,7 +5,6 @@
 // the fields first (each with its accessor Accessor + "Field" and its initial value as VRML text),
 // then the declared eventIns and eventOuts. A field holding its initial value is not written.
 #include "holvane/proto_node.hpp"
-#include "holvane/ui_nodes.hpp"  // HOLVANE_PROTO_NODE
 
 namespace holvane::graph {
 

@@ -8,7 +8,6 @@
 // In the collection and pop-up protos the exposedFields stand amid the plain fields, as the
 // proto file declares them.
 #include "holvane/proto_node.hpp"
-#include "holvane/ui_nodes.hpp"  // HOLVANE_PROTO_NODE
 
 namespace holvane::graph {
 
