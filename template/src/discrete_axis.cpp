@@ -62,7 +62,11 @@ AxisBase::Block AxisBase::MakeBlock() {
 }
 
 AxisBase::AxisBase() : label_(MakeBlock()), header_(MakeBlock()), root_(MakeCoreNode<holvane::Transform>()) {
-    SetOnlyString(*label_.fontStyle->JustifyField(), "BEGIN");
+    // Labels hang from the top of their first line (minor alignment "BEGIN"), so the layout's
+    // offsets of half a label height centre each line on its cell or grid line; the first
+    // string is the label alignment.
+    auto& labelJustify = *label_.fontStyle->JustifyField();
+    labelJustify.Values() = {"BEGIN", "BEGIN"};
     SetOnlyString(*header_.fontStyle->JustifyField(), "MIDDLE");
     SetShowAxis(true);
 }

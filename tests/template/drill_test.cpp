@@ -13,6 +13,7 @@
 #include "holvane/error.hpp"
 #include "holvane/traverser.hpp"
 #include "vrml_reader.hpp"
+#include "expect_error.hpp"
 
 namespace {
 
@@ -26,17 +27,6 @@ std::shared_ptr<T> As(const holvane::NodePtr& node) {
     auto typed = std::dynamic_pointer_cast<T>(node);
     if (!typed) throw std::runtime_error("unexpected node type " + (node ? node->NodeType() : "NULL"));
     return typed;
-}
-
-template <class F>
-void ExpectObjectError(F&& action, const std::string& message) {
-    try {
-        action();
-        ADD_FAILURE() << "no error, expected: " << message;
-    } catch (const holvane::Error& e) {
-        EXPECT_EQ(e.number(), holvane::kObjectError);
-        EXPECT_EQ(e.description(), message);
-    }
 }
 
 std::vector<Vec3f> Locations(const DrillDownInfo& drillDown) {

@@ -14,21 +14,11 @@
 #include "holvane/routes.hpp"
 #include "holvane/traverser.hpp"
 #include "vrml_reader.hpp"
+#include "expect_error.hpp"
 
 namespace {
 
 using atrium::GridInfo;
-
-// Expects fn to raise a validation failure with exactly this message.
-void ExpectObjectError(const std::function<void()>& fn, const std::string& message) {
-    try {
-        fn();
-        ADD_FAILURE() << "no error raised, expected: " << message;
-    } catch (const holvane::Error& e) {
-        EXPECT_EQ(e.number(), holvane::kObjectError);
-        EXPECT_EQ(e.description(), message);
-    }
-}
 
 // Every count each of the three events delivered, in order.
 struct EventLog {

@@ -13,22 +13,13 @@
 #include "holvane/routes.hpp"
 #include "holvane/traverser.hpp"
 #include "vrml_reader.hpp"
+#include "expect_error.hpp"
 
 namespace {
 
 using atrium::LegendInfo;
 using atrium::LegendKeyStyle;
 using Nodes = std::vector<holvane::NodePtr>;
-
-void ExpectError(const std::function<void()>& fn, std::uint32_t number, const std::string& message) {
-    try {
-        fn();
-        ADD_FAILURE() << "no error raised, expected: " << message;
-    } catch (const holvane::Error& e) {
-        EXPECT_EQ(e.number(), number);
-        EXPECT_EQ(e.description(), message);
-    }
-}
 
 std::shared_ptr<holvane::Appearance> NewAppearance() { return std::make_shared<holvane::Appearance>(); }
 

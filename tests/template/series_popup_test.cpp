@@ -9,21 +9,12 @@
 
 #include "atrium/proto_path.hpp"
 #include "holvane/error.hpp"
+#include "expect_error.hpp"
 
 namespace {
 
 using atrium::SeriesPopupInfo;
 using atrium::VRMLPopupAlignment;
-
-void ExpectObjectError(const std::function<void()>& fn, const std::string& message) {
-    try {
-        fn();
-        ADD_FAILURE() << "no error raised, expected: " << message;
-    } catch (const holvane::Error& e) {
-        EXPECT_EQ(e.number(), holvane::kObjectError);
-        EXPECT_EQ(e.description(), message);
-    }
-}
 
 const std::vector<holvane::NodePtr>& Children(const SeriesPopupInfo& popups) {
     return std::dynamic_pointer_cast<holvane::Transform>(popups.RootNode())->ChildrenField()->Values();

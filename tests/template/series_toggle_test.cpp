@@ -9,20 +9,11 @@
 
 #include "atrium/proto_path.hpp"
 #include "holvane/error.hpp"
+#include "expect_error.hpp"
 
 namespace {
 
 using atrium::SeriesToggleInfo;
-
-void ExpectObjectError(const std::function<void()>& fn, const std::string& message) {
-    try {
-        fn();
-        ADD_FAILURE() << "no error raised, expected: " << message;
-    } catch (const holvane::Error& e) {
-        EXPECT_EQ(e.number(), holvane::kObjectError);
-        EXPECT_EQ(e.description(), message);
-    }
-}
 
 // The holders under the column's root, in order.
 std::vector<std::shared_ptr<holvane::Transform>> Holders(const SeriesToggleInfo& toggles) {
