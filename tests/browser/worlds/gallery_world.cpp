@@ -127,8 +127,9 @@ struct World {
         navigation->TypeField()->Values() = {"EXAMINE", "ANY"};
         Add(navigation);
         auto light = Core<holvane::DirectionalLight>();
-        light->DirectionField()->SetValues(-0.4f, -0.8f, -0.45f);
+        light->DirectionField()->SetValues(-0.3f, -0.8f, -0.5f);
         light->IntensityField()->SetValue(0.6f);
+        light->AmbientIntensityField()->SetValue(0.4f);
         Add(light);
         const float dx = target[0] - eye[0], dy = target[1] - eye[1], dz = target[2] - eye[2];
         const float length = std::sqrt(dx * dx + dy * dy + dz * dz);
@@ -287,9 +288,9 @@ World SeriesWorld() {
 // chart whose appearances and captions reach a legend through routes.
 
 World PieWorld() {
-    World world("gallery_pies.wrl", {0.3f, 7.5f, 14.0f}, {0.3f, 0.0f, 0.3f}, "Slices and a pie chart");
+    World world("gallery_pies.wrl", {0.0f, 7.5f, 13.5f}, {0.0f, 0.8f, 0.0f}, "Slices and a pie chart");
     const float pi = std::numbers::pi_v<float>;
-    // Each slice sweeps 252 degrees from its +x axis towards +z; turned so the gap faces front.
+    // Each slice sweeps 252 degrees from its +x axis towards +z.
     const float angle = 1.4f * pi;
     auto outlined = Graph<graph::qrx_OutlinedPieSlice>();
     outlined->AppearanceField()->SetValue(Look(kOrange));
@@ -308,13 +309,13 @@ World PieWorld() {
     ring->InnerRadiusField()->SetValue(0.55f);
     ring->HeightField()->SetValue(0.6f);
     ring->AngleField()->SetValue(angle);
-    const float yaw = 0.35f * pi;  // the gap (from -108 to 0 degrees) turned to face +z
-    world.Add(Place(outlined, -7.2f, 0.0f, 0.0f, yaw));
-    world.Add(Place(roundedSlice, -4.2f, 0.0f, 0.0f, yaw));
-    world.Add(Place(ring, -1.2f, 0.0f, 0.0f, yaw));
-    world.Add(Caption("qrx_OutlinedPieSlice", -7.2f, -0.7f, 1.3f, 0.26f));
-    world.Add(Caption("qrx_RoundedPieSlice", -4.2f, -0.7f, 1.3f, 0.26f));
-    world.Add(Caption("qrx_RoundedRingSlice", -1.2f, -0.7f, 1.3f, 0.26f));
+    const float yaw = -0.7f * pi;  // the gap (local -108 to 0 degrees) turned to face the viewer
+    world.Add(Place(outlined, -6.4f, 0.0f, 0.0f, yaw));
+    world.Add(Place(roundedSlice, -3.7f, 0.0f, 0.0f, yaw));
+    world.Add(Place(ring, -1.0f, 0.0f, 0.0f, yaw));
+    world.Add(Caption("qrx_OutlinedPieSlice", -6.4f, -0.7f, 1.3f, 0.26f));
+    world.Add(Caption("qrx_RoundedPieSlice", -3.7f, -0.7f, 1.3f, 0.26f));
+    world.Add(Caption("qrx_RoundedRingSlice", -1.0f, -0.7f, 1.3f, 0.26f));
 
     auto pie = Graph<graph::qrx_PieChart>();
     for (const Rgb& c : {kBlue, kOrange, kGreen, kRed, kPurple}) pie->AppearancesField()->Add(Look(c));
@@ -333,8 +334,8 @@ World PieWorld() {
     legend->KeyStyleField()->SetValue("SPHERE");
     legend->TextHeightField()->SetValue(0.35f);
     legend->TextGapField()->SetValue(0.2f);
-    world.Add(Place(legend, 6.2f, 0.3f, 0.0f));
-    world.Add(Caption("qrx_Legend (SPHERE keys)", 7.0f, -0.7f, 0.5f, 0.26f));
+    world.Add(Place(legend, 5.8f, 0.3f, 0.0f));
+    world.Add(Caption("qrx_Legend (SPHERE keys)", 6.6f, -0.7f, 0.5f, 0.26f));
     world.routes.Add(pie, "broadcastAppearances", legend, "set_appearances");
     world.routes.Add(pie, "captions_changed", legend, "set_descriptions");
     return world;
@@ -345,7 +346,7 @@ World PieWorld() {
 // visible pop-up markers), and a whole surface chart with its grid.
 
 World SurfaceWorld() {
-    World world("gallery_surfaces.wrl", {0.5f, 9.0f, 14.5f}, {0.5f, 0.6f, 0.0f}, "Surfaces");
+    World world("gallery_surfaces.wrl", {1.5f, 10.0f, 13.5f}, {0.5f, 0.6f, -0.5f}, "Surfaces");
     const int nx = 16, nz = 12;
     const float spacing = 0.4f;
     std::vector<float> heights;
@@ -356,6 +357,7 @@ World SurfaceWorld() {
                               0.03f * static_cast<float>(i));
 
     auto surface = Graph<graph::qrx_Surface>();
+    surface->SetDEFName("GRADED_SURFACE");  // gallery_test.mjs sends it new heights
     surface->AppearanceField()->SetValue(Look({0.1f, 0.3f, 0.85f}));
     surface->GradeColorField()->SetValues(1.0f, 0.55f, 0.1f);
     surface->UseGradeField()->SetValue(true);
@@ -597,9 +599,9 @@ World ControlsWorld() {
     auto line = Core<holvane::IndexedLineSet>();
     line->CoordField()->SetValue(points);
     line->CoordIndexField()->Values() = {0, 1, 2, -1};
-    world.Add(Place(Solid(line, Glow({1.0f, 0.9f, 0.3f})), 4.0f, -3.3f, 0.0f));
+    world.Add(Place(Solid(line, Glow({1.0f, 0.9f, 0.3f})), 4.0f, -3.7f, 0.0f));
     world.routes.Add(vectors, "value_changed", points, "set_point");
-    world.Add(Caption("qrx_Multi*Interval", 5.0f, -3.9f, 0.0f, 0.3f));
+    world.Add(Caption("qrx_Multi*Interval", 5.0f, -4.25f, 0.0f, 0.3f));
     return world;
 }
 
