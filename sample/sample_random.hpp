@@ -11,7 +11,7 @@ public:
     float Next() { return static_cast<float>(engine_() >> 8) / 16777216.0f; }
 
 private:
-    std::mt19937 engine_;  // default seed
+    std::mt19937 engine_;  // its default starting state, never changed
 };
 
 }  // namespace atrium_test
