@@ -32,10 +32,8 @@
 
 #include "atrium/proto_path.hpp"
 #include "holvane/holvane.hpp"
+#include "proto_files.hpp"
 
-#ifndef ATRIUM_PROTO_SOURCE_DIR
-#error "ATRIUM_PROTO_SOURCE_DIR must name the folder holding the proto files"
-#endif
 
 namespace {
 
@@ -152,20 +150,6 @@ struct World {
         return true;
     }
 };
-
-bool CopyProtoFiles(const std::filesystem::path& from, const std::filesystem::path& to) {
-    int copied = 0;
-    for (const char* name : {"HV_GRAPH.wrl", "HV_UI.wrl", "HV_NAV.wrl"}) {
-        std::error_code ec;
-        std::filesystem::copy_file(from / name, to / name, std::filesystem::copy_options::overwrite_existing, ec);
-        if (ec) {
-            std::fprintf(stderr, "cannot copy %s: %s\n", (from / name).c_str(), ec.message().c_str());
-            return false;
-        }
-        ++copied;
-    }
-    return copied == 3;
-}
 
 const Rgb kBlue{0.2f, 0.45f, 0.85f};
 const Rgb kOrange{0.95f, 0.55f, 0.15f};
@@ -619,7 +603,7 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(folder, ec);  // a failure shows as a failed write
         for (World (*make)() : {SeriesWorld, PieWorld, SurfaceWorld, BlockWorld, ControlsWorld})
             if (!make().Write(folder)) return 1;
-        return CopyProtoFiles(ATRIUM_PROTO_SOURCE_DIR, folder) ? 0 : 1;
+        return CopyProtoFiles(folder) ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

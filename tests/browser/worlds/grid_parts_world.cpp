@@ -34,10 +34,8 @@
 #include "atrium/viewpoint_collection.hpp"
 #include "holvane/routes.hpp"
 #include "holvane/traverser.hpp"
+#include "proto_files.hpp"
 
-#ifndef ATRIUM_PROTO_SOURCE_DIR
-#error "ATRIUM_PROTO_SOURCE_DIR must name the folder holding the proto files"
-#endif
 
 namespace {
 
@@ -74,26 +72,6 @@ std::shared_ptr<holvane::Node> StandInSeries(const atrium::GridInfo& grid, int r
     place->TranslationField()->SetValues(grid.Width() / 2, 0.3f, depth * (static_cast<float>(row) + 0.5f));
     place->ChildrenField()->Add(shape);
     return place;
-}
-
-bool CopyProtoFiles(const std::filesystem::path& from, const std::filesystem::path& to) {
-    std::error_code ec;
-    int copied = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(from, ec)) {
-        if (entry.path().extension() != ".wrl") continue;
-        std::filesystem::copy_file(entry.path(), to / entry.path().filename(),
-                                   std::filesystem::copy_options::overwrite_existing, ec);
-        if (ec) {
-            std::fprintf(stderr, "cannot copy %s: %s\n", entry.path().c_str(), ec.message().c_str());
-            return false;
-        }
-        ++copied;
-    }
-    if (ec || copied == 0) {
-        std::fprintf(stderr, "no proto files in %s\n", from.c_str());
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -210,7 +188,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", file.c_str());
             return 1;
         }
-        if (!CopyProtoFiles(ATRIUM_PROTO_SOURCE_DIR, folder)) return 1;
+        if (!CopyProtoFiles(folder)) return 1;
         std::printf("%s\n", file.c_str());
         return 0;
     } catch (const std::exception& e) {

@@ -18,10 +18,8 @@
 
 #include "atrium/proto_path.hpp"
 #include "holvane/holvane.hpp"
+#include "proto_files.hpp"
 
-#ifndef ATRIUM_PROTO_SOURCE_DIR
-#error "ATRIUM_PROTO_SOURCE_DIR must name the folder holding the proto files"
-#endif
 
 namespace {
 
@@ -132,14 +130,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", file.c_str());
             return 1;
         }
-        for (const char* name : {"HV_GRAPH.wrl", "HV_UI.wrl", "HV_NAV.wrl"}) {
-            std::filesystem::copy_file(std::filesystem::path(ATRIUM_PROTO_SOURCE_DIR) / name, folder / name,
-                                       std::filesystem::copy_options::overwrite_existing, ec);
-            if (ec) {
-                std::fprintf(stderr, "cannot copy %s: %s\n", name, ec.message().c_str());
-                return 1;
-            }
-        }
+        if (!CopyProtoFiles(folder)) return 1;
         std::printf("%s\n", file.c_str());
         return 0;
     } catch (const std::exception& e) {
