@@ -2,7 +2,6 @@
 
 #include "atrium/axis_layout.hpp"
 #include "atrium/drill_layout.hpp"
-#include "atrium/frm_main.hpp"
 #include "atrium/proto_path.hpp"
 
 namespace atrium {
@@ -20,19 +19,17 @@ void GridGraph::Assemble() {
     interactivity_ = std::make_shared<GridInteractivityInfo>();
     viewpoints_ = std::make_shared<ViewpointCollection>();
     lights_ = std::make_shared<LightCollection>();
-    root_ = MakeCoreNode<holvane::Transform>();
+    CreateRoot();
     seriesGroup_ = MakeCoreNode<holvane::Group>();
-    auto& children = *root_->ChildrenField();
+    auto& children = *Root().ChildrenField();
     for (const ISceneRoot* part : std::initializer_list<const ISceneRoot*>{
              background_.get(), title_.get(), grid_.get(), legend_.get(), xAxis_.get(), yAxis_.get(),
              zAxis_.get(), interactivity_.get(), viewpoints_.get(), lights_.get()})
         children.Add(part->RootNode());
     children.Add(seriesGroup_);
-    routes_ = frmMain::Instance().CoreCtl().Factory()->CreateRouteCollection();
 }
 
-void GridGraph::Update() {
-    routes_->Clear();
+void GridGraph::PrepareExport(holvane::RouteCollection& routes) {
     auto title = title_->RootTransform()->TranslationField();
     title->SetX(grid_->Width() / 2);
     title->SetY(grid_->Height() * 1.1f);
@@ -40,23 +37,8 @@ void GridGraph::Update() {
     LayOutAxes(*grid_, *xAxis_, *yAxis_, *zAxis_);
     legend_->ClearLegend();
     seriesGroup_->ChildrenField()->Clear();
-    ExportSeries(*seriesGroup_, *routes_);
-    LayOutInteractivity(*grid_, *interactivity_, *routes_);
-}
-
-bool GridGraph::ExportToFile(const std::string& fName) {
-    Update();
-    auto writer = frmMain::Instance().CoreCtl().Factory()->CreateTraverser("VRMLFileTraverser");
-    return std::static_pointer_cast<holvane::VRMLFileTraverser>(writer)->Write(fName, *root_, *routes_);
-}
-
-std::string GridGraph::ExportToString(bool includeBreaks, bool includeTabs) {
-    Update();
-    auto writer = std::static_pointer_cast<holvane::VRMLStringTraverser>(
-        frmMain::Instance().CoreCtl().Factory()->CreateTraverser("VRMLStringTraverser"));
-    writer->SetIncludeLineBreaks(includeBreaks);
-    writer->SetIncludeTabs(includeTabs);
-    return writer->Write(*root_, *routes_);
+    ExportSeries(*seriesGroup_, routes);
+    LayOutInteractivity(*grid_, *interactivity_, routes);
 }
 
 }  // namespace atrium

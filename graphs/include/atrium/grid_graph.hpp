@@ -7,15 +7,13 @@
 #include "atrium/background_info.hpp"
 #include "atrium/continuous_axis.hpp"
 #include "atrium/discrete_axis.hpp"
+#include "atrium/graph.hpp"
 #include "atrium/grid_info.hpp"
 #include "atrium/grid_interactivity_info.hpp"
 #include "atrium/legend_info.hpp"
 #include "atrium/light_collection.hpp"
-#include "atrium/scene_root.hpp"
 #include "atrium/text_info.hpp"
 #include "atrium/viewpoint_collection.hpp"
-#include "holvane/routes.hpp"
-#include "holvane/standard_nodes.hpp"
 
 namespace atrium {
 
@@ -25,11 +23,8 @@ namespace atrium {
 //
 // Root children, in order: background, title, grid, legend, X axis, Y axis, Z axis,
 // interactivity, viewpoints, lights, then the kind's series group.
-class GridGraph : public IAtriumGraph {
+class GridGraph : public Graph {
 public:
-    GridGraph(const GridGraph&) = delete;
-    GridGraph& operator=(const GridGraph&) = delete;
-
     std::shared_ptr<BackgroundInfo> BackgroundProps() const { return background_; }
     std::shared_ptr<GridInfo> GridProps() const { return grid_; }
     std::shared_ptr<TextInfo> TitleProps() const { return title_; }
@@ -45,17 +40,6 @@ public:
     std::shared_ptr<ViewpointCollection> Viewpoints() const { return viewpoints_; }
     std::shared_ptr<LightCollection> Lights() const { return lights_; }
 
-    // Brings the scene up to date and writes it to fName (unchanged: no extension is added, no
-    // folder made), replacing any file there atomically. False when the file cannot be written;
-    // errors of the parts and of the world (a bad route, a value that is not finite) raise.
-    bool ExportToFile(const std::string& fName);
-    // Brings the scene up to date and returns the world; line breaks and TAB indentation only
-    // when the flags say so.
-    std::string ExportToString(bool includeBreaks, bool includeTabs);
-
-    // The root Transform; the same node on every call.
-    std::shared_ptr<holvane::Node> RootNode() const override { return root_; }
-
 protected:
     // Creates background, grid, title, legend and the three axes, in that order.
     GridGraph();
@@ -68,8 +52,8 @@ protected:
     virtual void ExportSeries(holvane::Group& seriesGroup, holvane::RouteCollection& routes) = 0;
 
 private:
-    // Clears the routes, places title and legend, lays out axes, series and interactivity.
-    void Update();
+    // Places title and legend, lays out axes, series and interactivity.
+    void PrepareExport(holvane::RouteCollection& routes) final;
 
     std::shared_ptr<BackgroundInfo> background_;
     std::shared_ptr<GridInfo> grid_;
@@ -81,9 +65,7 @@ private:
     std::shared_ptr<GridInteractivityInfo> interactivity_;
     std::shared_ptr<ViewpointCollection> viewpoints_;
     std::shared_ptr<LightCollection> lights_;
-    std::shared_ptr<holvane::Transform> root_;
     std::shared_ptr<holvane::Group> seriesGroup_;
-    std::shared_ptr<holvane::RouteCollection> routes_;
 };
 
 }  // namespace atrium
