@@ -264,7 +264,7 @@ void SFNode::Traverse(Traverser& traverser, std::int16_t tabCount) {
 }
 
 void SFNode::RegisterProtos(Traverser& traverser) {
-    if (value_) value_->RegisterProtos(traverser);
+    if (value_ && traverser.FirstRegistration(*value_)) value_->RegisterProtos(traverser);
 }
 
 bool MFNode::RemoveNode(const NodePtr& node) {
@@ -285,7 +285,8 @@ void MFNode::Traverse(Traverser& traverser, std::int16_t tabCount) {
 }
 
 void MFNode::RegisterProtos(Traverser& traverser) {
-    for (const NodePtr& node : values_) node->RegisterProtos(traverser);
+    for (const NodePtr& node : values_)
+        if (node && traverser.FirstRegistration(*node)) node->RegisterProtos(traverser);
 }
 
 std::shared_ptr<Field> MakeField(FieldType type) {

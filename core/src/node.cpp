@@ -1,6 +1,7 @@
 #include "holvane/node.hpp"
 
 #include "holvane/traverser.hpp"
+#include "holvane/vrml_text.hpp"
 
 namespace holvane {
 namespace {
@@ -63,6 +64,43 @@ Node::Node(const NodeClass& nodeClass) : class_(nodeClass), nodeType_(nodeClass.
     }
 }
 
+Node::~Node() {
+    // Take the children that only this node holds, and theirs in turn, into one list, so that
+    // each node is destroyed with its node fields already empty.
+    std::vector<NodePtr> pending;
+    auto takeChildren = [&pending](Node& node) {
+        for (auto& field : node.fields_) {
+            if (field.use_count() != 1) continue;  // someone else keeps the field and its nodes
+            if (field->Type() == FieldType::SFNode) {
+                auto& sf = static_cast<SFNode&>(*field);
+                if (sf.Value()) pending.push_back(sf.Value());
+                sf.SetValue(nullptr);
+            } else if (field->Type() == FieldType::MFNode) {
+                auto& values = static_cast<MFNode&>(*field).Values();
+                for (auto& child : values) pending.push_back(std::move(child));
+                values.clear();
+            }
+        }
+    };
+    takeChildren(*this);
+    while (!pending.empty()) {
+        NodePtr node = std::move(pending.back());
+        pending.pop_back();
+        if (node && node.use_count() == 1) takeChildren(*node);
+    }
+}
+
+void Node::SetDEFName(std::string name) {
+    if (!name.empty() && !IsVRMLId(name)) {
+        std::string message = "Invalid DEF name \"";
+        AppendUtf8(message, name);
+        throw Error(kInvalidArgument, message + "\" for " + nodeType_ +
+                                          ": a DEF name must be a VRML identifier (no spaces, quotes, "
+                                          "braces or control characters, no leading digit, not a keyword)");
+    }
+    defName_ = std::move(name);
+}
+
 std::string_view Node::GetEventInType(std::string_view eventIn) const {
     if (auto type = class_.EventInType(eventIn)) return TypeName(*type);
     if (class_.Style() == NodeStyle::proto)
@@ -117,6 +155,9 @@ void Node::RegisterChildProtos(Traverser& traverser) {
 }
 
 void Node::Traverse(Traverser& traverser, std::int16_t tabCount) {
+    if (tabCount < 0)
+        throw Error(kInvalidArgument, "Cannot write " + nodeType_ + " at nesting depth " + std::to_string(tabCount) +
+                                          ": the depth must be 0 or more");
     Traverser::Occurrence occurrence = traverser.Visit(*this);
     std::string line(static_cast<std::size_t>(tabCount), '\t');
     if (occurrence.use) {

@@ -1,14 +1,7 @@
 #include "holvane/traverser.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <functional>
-#include <set>
-
 #include "holvane/error.hpp"
+#include "holvane/file_replace.hpp"
 #include "holvane/node.hpp"
 #include "holvane/routes.hpp"
 
@@ -72,24 +65,64 @@ Traverser::Occurrence Traverser::Visit(const Node& node) {
     return {it->second.name, use};
 }
 
+bool Traverser::FirstRegistration(const Node& node) { return registered_.insert(&node).second; }
+
+std::vector<const Node*> Traverser::CheckTree(const Node& root, std::unordered_map<const Node*, int>& seen) {
+    // Depth first without recursion: each entry of the path holds a node and its children.
+    struct Step {
+        const Node* node;
+        std::vector<const Node*> children;
+        std::size_t next = 0;
+    };
+    std::vector<const Node*> order;
+    std::unordered_set<const Node*> onPath;
+    std::vector<Step> path;
+    auto enter = [&](const Node& node) {
+        if (path.size() >= kMaxNestingDepth)
+            throw Error(kOverflow, "Overflow: cannot write " + node.NodeType() + ": nodes are nested more than " +
+                                       std::to_string(kMaxNestingDepth) + " deep");
+        seen[&node] = 1;
+        order.push_back(&node);
+        onPath.insert(&node);
+        Step step{&node, {}};
+        node.ForEachChild([&](const NodePtr& child) { step.children.push_back(child.get()); });
+        path.push_back(std::move(step));
+    };
+    enter(root);
+    while (!path.empty()) {
+        Step& step = path.back();
+        if (step.next == step.children.size()) {
+            onPath.erase(step.node);
+            path.pop_back();
+            continue;
+        }
+        const Node& child = *step.children[step.next++];
+        if (onPath.count(&child))
+            throw Error(kInvalidArgument, "Cannot write " + child.NodeType() + ": the node is its own descendant (" +
+                                              step.node->NodeType() + " holds it again)");
+        if (auto it = seen.find(&child); it != seen.end()) {
+            ++it->second;  // met again: written as USE, not walked again
+            continue;
+        }
+        enter(child);
+    }
+    return order;
+}
+
 void Traverser::Prepare(Node& root, const RouteCollection& routes) {
     protos_.clear();
     protoTypes_.clear();
     nodes_.clear();
+    registered_.clear();
+
+    // Count how often each node occurs; refuse cycles and trees too deep to write.
+    std::unordered_map<const Node*, int> seen;
+    const std::vector<const Node*> order = CheckTree(root, seen);
+    FirstRegistration(root);
     root.RegisterProtos(*this);
 
-    // Count how often each node occurs; a node met again is not walked again.
-    std::vector<const Node*> order;
-    std::unordered_map<const Node*, int> seen;
-    std::function<void(const Node&)> walk = [&](const Node& node) {
-        if (seen[&node]++ > 0) return;
-        order.push_back(&node);
-        node.ForEachChild([&](const NodePtr& child) { walk(*child); });
-    };
-    walk(root);
-
     // Routed nodes must be in the world and need a name, like nodes that occur more than once.
-    std::set<const Node*> routed;
+    std::unordered_set<const Node*> routed;
     for (const Route& route : routes.Routes()) {
         for (const Node* end : {route.fromNode.get(), route.toNode.get()}) {
             if (!end || !seen.count(end))
@@ -111,18 +144,22 @@ void Traverser::Prepare(Node& root, const RouteCollection& routes) {
     }
 
     // Names: a node's own DEF name (made unique with a suffix), else a generated one where needed.
-    std::set<std::string> taken;
-    auto claim = [&](std::string base) {
-        std::string name = base;
-        for (int n = 2; !taken.insert(name).second; ++n) name = base + "_" + std::to_string(n);
-        return name;
+    // Each base remembers the next suffix to try, so many nodes of one name cost linear time.
+    std::unordered_set<std::string> taken;
+    std::unordered_map<std::string, int> nextSuffix;
+    auto claim = [&](const std::string& base) {
+        if (taken.insert(base).second) return base;
+        for (int& n = nextSuffix.try_emplace(base, 2).first->second;; ++n) {
+            std::string name = base + "_" + std::to_string(n);
+            if (taken.insert(name).second) return name;
+        }
     };
     for (const Node* node : order)
         if (!node->DEFName().empty()) nodes_[node].name = claim(node->DEFName());
     std::unordered_map<std::string, int> generated;
     for (const Node* node : order) {
-        NodeState& state = nodes_[node];
         if (!node->DEFName().empty() || (seen[node] < 2 && !routed.count(node))) continue;
+        NodeState& state = nodes_[node];
         do state.name = node->NodeType() + "_" + std::to_string(++generated[node->NodeType()]);
         while (!taken.insert(state.name).second);
     }
@@ -153,8 +190,8 @@ void Traverser::Attach(TextOut* out) {
 void Traverser::WriteWorld(Node& root, const RouteCollection& routes, TextOut& out) {
     Attach(&out);
     Prepare(root, routes);
-    WriteLine("#VRML V2.0 utf8");
-    WriteLine("");
+    // The header runs to the end of its line, so it ends with a line break in every mode.
+    out.Append(includeLineBreaks_ ? "#VRML V2.0 utf8\n\n" : "#VRML V2.0 utf8\n");
     for (IExternProto* proto : protos_) proto->TraverseHeader(*this);
     root.Traverse(*this, 0);
     WriteRoutes(routes);
@@ -168,6 +205,8 @@ std::string VRMLStringTraverser::Write(Node& root, const RouteCollection& routes
 }
 
 std::string VRMLStringTraverser::WriteFragment(Node& node, std::int16_t tabCount) {
+    std::unordered_map<const Node*, int> seen;
+    CheckTree(node, seen);
     TextOut out;
     Attach(&out);
     node.Traverse(*this, tabCount);
@@ -186,26 +225,7 @@ std::string VRMLStringTraverser::WriteDeclaration(IExternProto& proto) {
 bool VRMLFileTraverser::Write(const std::filesystem::path& fileName, Node& root, const RouteCollection& routes) {
     TextOut out;
     WriteWorld(root, routes, out);
-    const std::string& text = out.buffer();
-
-    // Write a temporary file beside the target, then rename it over the target in one step.
-    std::string temp = fileName.string() + ".XXXXXX";
-    int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
-    mode_t mask = umask(0);
-    umask(mask);
-    bool ok = fchmod(fd, 0666 & ~mask) == 0;
-    for (std::size_t done = 0; ok && done < text.size();) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
-    }
-    ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
-    if (ok) ok = std::rename(temp.c_str(), fileName.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    return !ReplaceFile(fileName, out.buffer());
 }
 
 }  // namespace holvane

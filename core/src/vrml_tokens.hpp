@@ -41,15 +41,18 @@ public:
         return text_.substr(start, pos_ - start);
     }
 
-    // The text of a quoted token with its escapes resolved; false when the token is not a string.
+    // The text of a quoted token with its escapes resolved; false when the token is not one whole
+    // string (opening quote, text, and an unescaped closing quote as its last character).
     static bool Unquote(std::string_view token, std::string& out) {
-        if (token.size() < 2 || token.front() != '"' || token.back() != '"') return false;
+        if (token.size() < 2 || token.front() != '"') return false;
         out.clear();
-        for (std::size_t i = 1; i + 1 < token.size(); ++i) {
-            if (token[i] == '\\' && i + 2 < token.size()) ++i;
+        for (std::size_t i = 1; i < token.size(); ++i) {
+            char c = token[i];
+            if (c == '"') return i + 1 == token.size();
+            if (c == '\\' && ++i == token.size()) return false;
             out.push_back(token[i]);
         }
-        return true;
+        return false;
     }
 
 private:

@@ -89,11 +89,14 @@ TEST(Writer, FlagsDropLineBreaksAndTabs) {
     auto root = std::make_shared<Group>();
     root->ChildrenField()->Add(std::make_shared<Group>());
     EXPECT_EQ(Write(*root, {}, true, false), "#VRML V2.0 utf8\n\nGroup {\nchildren [\nGroup {\n}\n]\n}\n");
-    EXPECT_EQ(Write(*root, {}, false, true), "#VRML V2.0 utf8  Group { \tchildren [ \t\tGroup { \t\t} \t] }");
+    // The header line ends with a line break in every mode (else the world would be one comment);
+    // it is the only one with line breaks off.
+    EXPECT_EQ(Write(*root, {}, false, true), "#VRML V2.0 utf8\nGroup { \tchildren [ \t\tGroup { \t\t} \t] }");
     std::string flat = Write(*RedBox(), {}, false, false);
-    EXPECT_EQ(flat.find('\n'), std::string::npos);
+    EXPECT_EQ(flat.find('\n'), 15u);
+    EXPECT_EQ(flat.rfind('\n'), 15u);
     EXPECT_EQ(flat.find('\t'), std::string::npos);
-    EXPECT_NO_THROW(vrml_reader::Read(flat.replace(15, 1, "\n")));
+    EXPECT_EQ(vrml_reader::Read(flat).nodes.size(), 1u);
 }
 
 TEST(Writer, TabsOffAlsoDropsTabsThatNodesWriteThemselves) {
@@ -280,4 +283,38 @@ TEST(Writer, DepthThatDoesNotFitRaisesOverflowAfterTheFirstLine) {
         EXPECT_EQ(e.number(), kOverflow);
     }
     EXPECT_EQ(probe.out.buffer(), std::string(32767, '\t') + "qrx_Slider { \n");
+}
+
+TEST(FileWriter, LongNamesModesAndLinksSurviveTheReplacement) {
+    TempDir dir;
+    auto root = RedBox();
+    RouteCollection routes;
+    VRMLFileTraverser writer;
+    const std::string world = Write(*root);
+
+    // The longest legal name: its temporary file beside it must fit the limit too.
+    const fs::path longName = dir.path() / (std::string(250, 'w') + ".wrl");
+    ASSERT_TRUE(writer.Write(longName, *root, routes));
+    EXPECT_EQ(ReadFile(longName), world);
+    ASSERT_TRUE(writer.Write(longName, *root, routes)) << "replacing it works as well";
+
+    // An existing file keeps its permission bits, whatever the umask.
+    const fs::path secret = dir.path() / "secret.wrl";
+    for (auto mode : {fs::perms::owner_read | fs::perms::owner_write, fs::perms::all}) {
+        std::ofstream(secret) << "old";
+        fs::permissions(secret, mode);
+        ASSERT_TRUE(writer.Write(secret, *root, routes));
+        EXPECT_EQ(fs::status(secret).permissions(), mode);
+    }
+
+    // A symbolic link (relative, through a second link) is written through to its target.
+    const fs::path target = dir.path() / "target.wrl";
+    std::ofstream(target) << "old";
+    fs::create_symlink("target.wrl", dir.path() / "inner.wrl");
+    fs::create_symlink(dir.path() / "inner.wrl", dir.path() / "outer.wrl");
+    ASSERT_TRUE(writer.Write(dir.path() / "outer.wrl", *root, routes));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "outer.wrl"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "inner.wrl"));
+    EXPECT_EQ(ReadFile(target), world);
+    EXPECT_EQ(dir.FileCount(), 5u) << "no temporary file is left behind";
 }

@@ -419,8 +419,9 @@ TEST(ProtoNodes, FirstLineWithAndWithoutDefName) {
     qrx_ChartGrid grid;
     VRMLStringTraverser writer;
     EXPECT_EQ(writer.WriteFragment(grid), "qrx_ChartGrid { \n\tappearance NULL\n}\n");
-    grid.SetDEFName(" ");
-    EXPECT_EQ(writer.WriteFragment(grid), "DEF   qrx_ChartGrid { \n\tappearance NULL\n}\n");
+    // A name that is not a VRML identifier would break the world: it is refused when set.
+    EXPECT_THROW(grid.SetDEFName(" "), Error);
+    EXPECT_EQ(writer.WriteFragment(grid), "qrx_ChartGrid { \n\tappearance NULL\n}\n");
     grid.SetDEFName("GRID");
     grid.SetIndex(-7);
     EXPECT_EQ(grid.Index(), -7);

@@ -77,8 +77,17 @@ public:
     template <class... A>
         requires(sizeof...(A) == N)
     void SetValues(A... components) { this->value_ = {static_cast<float>(components)...}; }
-    float Component(std::size_t i) const { return this->value_.at(i); }
-    void SetComponent(std::size_t i, float v) { this->value_.at(i) = v; }
+    // Component i, 0 to N - 1; other positions raise kIndexOutOfRange.
+    float Component(std::size_t i) const { return this->value_[Checked(i)]; }
+    void SetComponent(std::size_t i, float v) { this->value_[Checked(i)] = v; }
+
+private:
+    static std::size_t Checked(std::size_t i) {
+        if (i >= N)
+            throw Error(kIndexOutOfRange,
+                        "Component " + std::to_string(i) + " is outside 0 to " + std::to_string(N - 1));
+        return i;
+    }
 };
 
 class SFBool final : public SingleField<FieldType::SFBool, bool> {};

@@ -75,7 +75,10 @@ public:
     const NodeClass& Class() const { return class_; }
     const std::string& NodeType() const override { return nodeType_; }
     const std::string& DEFName() const override { return defName_; }
-    void SetDEFName(std::string name) override { defName_ = std::move(name); }
+    // Sets the DEF name; empty means none. A name that is not a VRML identifier (see IsVRMLId:
+    // spaces, quotes, braces, line breaks, NUL, a leading digit, a keyword…) is refused where it
+    // is set, with kInvalidArgument, and the old name is kept.
+    void SetDEFName(std::string name) override;
     std::int32_t Index() const override { return index_; }
     void SetIndex(std::int32_t index) override { index_ = index; }
     std::string_view GetEventInType(std::string_view eventIn) const override;
@@ -91,8 +94,12 @@ public:
     void ForEachChild(const std::function<void(const NodePtr&)>& visit) const;
 
     // "[DEF name ]Type {", the written fields one level deeper, "}"; a node met again is "USE name".
+    // A negative tabCount raises kInvalidArgument.
     void Traverse(Traverser& traverser, std::int16_t tabCount) override;
     void RegisterProtos(Traverser& traverser) override;
+
+    // Releases the subtree without recursion, so a tree of any depth can be destroyed.
+    ~Node() override;
 
 protected:
     explicit Node(const NodeClass& nodeClass);

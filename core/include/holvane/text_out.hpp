@@ -27,6 +27,8 @@ public:
     // TRUE or FALSE.
     void AppendBool(bool value) { Append(value ? "TRUE" : "FALSE"); }
     // A VRML string: the text between double quotes with '"' and '\' escaped by a backslash.
+    // The world is UTF-8: each ill-formed UTF-8 sequence is written as U+FFFD (see AppendUtf8),
+    // so whatever bytes a string field holds, the world stays readable.
     void AppendString(std::string_view text);
 
     std::string& buffer() { return buffer_; }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "holvane/interfaces.hpp"
@@ -18,12 +19,22 @@ class RouteCollection;
 
 // Writes worlds: "#VRML V2.0 utf8", each registered proto's declaration once, the tree, the routes.
 // Nodes talk to it through RegisterProto and WriteLine; fields write straight into its buffer.
+//
+// Before anything is written the tree is checked: a node that is its own descendant (a cycle
+// through its node fields) raises kInvalidArgument naming the node type, and nodes nested more
+// than kMaxNestingDepth deep raise kOverflow. Nothing is written then.
 class Traverser {
 public:
+    // The deepest nesting of nodes a world may have (the root is at depth 1).
+    static constexpr std::size_t kMaxNestingDepth = 1000;
+
     virtual ~Traverser() = default;
 
     // Registers a proto node; the first node of each NodeType writes the declaration.
     void RegisterProto(IExternProto& proto);
+    // True the first time a node is met while protos are registered: node fields pass the
+    // request on only then, so a node held in many places is asked once.
+    bool FirstRegistration(const Node& node);
     // Writes one line (no line end in the text); leading TABs give its depth.
     void WriteLine(std::string_view line);
 
@@ -51,6 +62,9 @@ protected:
     bool includeLineBreaks_ = true;
     bool includeTabs_ = true;
 
+    // Checks the tree (cycles, depth) and returns its nodes in writing order with their counts.
+    static std::vector<const Node*> CheckTree(const Node& root, std::unordered_map<const Node*, int>& seen);
+
 private:
     void Prepare(Node& root, const RouteCollection& routes);
     void WriteRoutes(const RouteCollection& routes);
@@ -67,6 +81,7 @@ private:
     std::vector<IExternProto*> protos_;
     std::vector<std::string> protoTypes_;
     std::unordered_map<const Node*, NodeState> nodes_;
+    std::unordered_set<const Node*> registered_;
 };
 
 // Writes a world into a string; line breaks and TAB indentation can be switched off.
@@ -78,15 +93,20 @@ public:
     // With tabs off, no TAB indentation is written (leading TABs of node lines are dropped). On by default.
     bool IncludeTabs() const { return includeTabs_; }
     void SetIncludeTabs(bool on) { includeTabs_ = on; }
-    // The world as text; raises on a bad route or a value that cannot be written.
+    // The world as text; raises on a bad route or a value that cannot be written. The header
+    // line always ends with a line break (a VRML header runs to the end of its line); with line
+    // breaks off it is the only one outside string values.
     std::string Write(Node& root, const RouteCollection& routes);
     // The instance text of one node alone (no header, declarations or routes; no DEF/USE sharing).
+    // The tree is checked as for a world; a negative tabCount raises kInvalidArgument.
     std::string WriteFragment(Node& node, std::int16_t tabCount = 0);
     // The declaration text (EXTERNPROTO or comment, and its empty line) of one proto node.
     std::string WriteDeclaration(IExternProto& proto);
 };
 
-// Writes a world into a file, replacing it atomically (a temporary file beside it, then rename).
+// Writes a world into a file, replacing it atomically (see ReplaceFile: a temporary file beside
+// the target, then rename; the old file's permission bits are kept, and a symbolic link is
+// written through to its target).
 class VRMLFileTraverser final : public Traverser {
 public:
     // True when the file was written; false when it could not be, leaving any old file intact.

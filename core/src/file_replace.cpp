@@ -1,0 +1,74 @@
+#include "holvane/file_replace.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+namespace holvane {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr int kMaxLinks = 40;  // the kernel's own limit on a chain of symbolic links
+constexpr std::string_view kTempSuffix = ".XXXXXX";
+
+// The file a write must replace: the final target of a chain of symbolic links.
+fs::path ResolveLinks(fs::path file) {
+    for (int depth = 0; depth < kMaxLinks; ++depth) {
+        std::error_code ec;
+        if (!fs::is_symlink(file, ec)) break;
+        const fs::path target = fs::read_symlink(file, ec);
+        if (ec) break;
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return file;
+}
+
+// "<dir>/.<name>.XXXXXX" with <name> cut so the whole name fits the directory's limit.
+std::string TempName(const fs::path& file) {
+    const fs::path dir = file.parent_path();
+    long limit = ::pathconf(dir.empty() ? "." : dir.c_str(), _PC_NAME_MAX);
+    if (limit <= 0) limit = 255;
+    const std::string name = file.filename().string();
+    const std::size_t room = static_cast<std::size_t>(limit) > kTempSuffix.size() + 1
+                                 ? static_cast<std::size_t>(limit) - kTempSuffix.size() - 1
+                                 : 0;
+    return (dir / ("." + name.substr(0, room) + std::string(kTempSuffix))).string();
+}
+
+}  // namespace
+
+std::error_code ReplaceFile(const fs::path& file, std::string_view text) {
+    const fs::path target = ResolveLinks(file);
+    std::string temp = TempName(target);
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return {errno, std::generic_category()};
+
+    int error = 0;
+    struct stat st {};
+    mode_t mode = 0;
+    if (::stat(target.c_str(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (::fchmod(fd, mode) != 0) error = errno;
+    for (std::size_t done = 0; error == 0 && done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) error = n < 0 ? errno : EIO;
+        else done += static_cast<std::size_t>(n);
+    }
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && std::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) ::unlink(temp.c_str());
+    return error == 0 ? std::error_code() : std::error_code(error, std::generic_category());
+}
+
+}  // namespace holvane
