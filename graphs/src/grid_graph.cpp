@@ -37,7 +37,10 @@ void GridGraph::PrepareExport(holvane::RouteCollection& routes) {
     LayOutAxes(*grid_, *xAxis_, *yAxis_, *zAxis_);
     legend_->ClearLegend();
     seriesGroup_->ChildrenField()->Clear();
-    ExportSeries(*seriesGroup_, routes);
+    {
+        LegendInfo::EntryBatch batch(*legend_);
+        ExportSeries(*seriesGroup_, routes);
+    }
     LayOutInteractivity(*grid_, *interactivity_, routes);
 }
 

@@ -1,5 +1,6 @@
 #include "atrium/grid_info.hpp"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <utility>
@@ -74,6 +75,28 @@ void CellCountEvent::Raise(std::int16_t newCount) const {
         if (slot->subscribed && slot->handler) slot->handler(newCount);
 }
 
+void CellCountEvent::RaiseOrUndo(std::int16_t newCount, std::int16_t oldCount,
+                                 const std::function<void()>& undo) const {
+    const auto snapshot = list_->slots;
+    std::vector<std::shared_ptr<detail::HandlerSlot>> done;
+    try {
+        for (const auto& slot : snapshot) {
+            if (!slot->subscribed || !slot->handler) continue;
+            slot->handler(newCount);
+            done.push_back(slot);
+        }
+    } catch (...) {
+        undo();
+        for (auto it = done.rbegin(); it != done.rend(); ++it) {
+            try {
+                if ((*it)->subscribed) (*it)->handler(oldCount);
+            } catch (...) {  // the first error is the one the caller gets
+            }
+        }
+        throw;
+    }
+}
+
 // ---- GridInfo --------------------------------------------------------------------------------
 
 namespace {
@@ -106,9 +129,16 @@ std::int16_t CellCount(const Axis& axis) {
 void SetCellCount(const Axis& axis, std::int16_t value, const char* message, const CellCountEvent& event) {
     if (value < 1) holvane::Fail(message);
     const float extent = Extent(axis);
+    const std::int32_t oldDimension = axis.dimension->Value();
+    const float oldSpacing = axis.spacing->Value();
+    const auto oldCount = static_cast<std::int16_t>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(oldDimension) - 1, 1, std::numeric_limits<std::int16_t>::max()));
     axis.dimension->SetValue(static_cast<std::int32_t>(value) + 1);
     axis.spacing->SetValue(static_cast<float>(static_cast<double>(extent) / static_cast<double>(value)));
-    event.Raise(value);
+    event.RaiseOrUndo(value, oldCount, [&] {
+        axis.dimension->SetValue(oldDimension);
+        axis.spacing->SetValue(oldSpacing);
+    });
 }
 
 constexpr const char* kWidthMessage = "The graph must be wider than 0";

@@ -1,6 +1,8 @@
 #include "atrium/legend_info.hpp"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "atrium/proto_path.hpp"
 #include "holvane/error.hpp"
@@ -70,6 +72,11 @@ void LegendInfo::AddLegendEntry(std::shared_ptr<holvane::Appearance> newApp, std
     if (!newApp) throw holvane::Error(holvane::kInvalidArgument, "Invalid legend entry, the appearance is missing");
     // The box first: it is the only step that can fail, so a failure leaves the legend as it was.
     toggles_->AddCheckBox();
+    if (batches_ > 0) {
+        legend_->AppearancesField()->Add(std::move(newApp));
+        legend_->DescriptionsField()->Add(std::move(newText));
+        return;
+    }
     legend_->AppearancesField()->InsertBefore(1, std::move(newApp));
     legend_->DescriptionsField()->InsertBefore(1, std::move(newText));
 }
@@ -78,6 +85,29 @@ void LegendInfo::ClearLegend() {
     legend_->DescriptionsField()->Clear();
     legend_->AppearancesField()->Clear();
     toggles_->ClearCheckBoxes();
+    batchStart_ = 0;
+}
+
+namespace {
+
+// Moves the values appended after the first `start` to the front, the last appended first.
+template <class V>
+void LatestFirst(std::vector<V>& values, std::size_t start) {
+    const auto begin = values.begin() + static_cast<std::ptrdiff_t>(std::min(start, values.size()));
+    std::reverse(begin, values.end());
+    std::rotate(values.begin(), begin, values.end());
+}
+
+}  // namespace
+
+LegendInfo::EntryBatch::EntryBatch(LegendInfo& legend) : legend_(legend), layout_(*legend.toggles_) {
+    if (legend_.batches_++ == 0) legend_.batchStart_ = legend_.legend_->AppearancesField()->size();
+}
+
+LegendInfo::EntryBatch::~EntryBatch() {
+    if (--legend_.batches_ > 0) return;
+    LatestFirst(legend_.legend_->AppearancesField()->Values(), legend_.batchStart_);
+    LatestFirst(legend_.legend_->DescriptionsField()->Values(), legend_.batchStart_);
 }
 
 std::shared_ptr<holvane::qrx_CheckBox> LegendInfo::Get1CheckBox(std::int16_t index) const {

@@ -14,11 +14,13 @@ struct PathFailure {
 
 // Relates two directories by whole components ending in `sep`; both already end in `sep`.
 std::string RelateDirectories(const std::string& s, const std::string& d, char sep) {
-    // Longest common prefix made of whole components, each ending in a separator.
+    // Longest common prefix made of whole components, each ending in a separator. The part
+    // before `start` is known to match, so only the next component is compared: linear time.
     std::size_t start = 0;
     for (;;) {
         const std::size_t p = s.find(sep, start);
-        if (p == std::string::npos || d.size() < p + 1 || d.compare(0, p + 1, s, 0, p + 1) != 0) {
+        if (p == std::string::npos || d.size() < p + 1 ||
+            d.compare(start, p + 1 - start, s, start, p + 1 - start) != 0) {
             break;
         }
         start = p + 1;

@@ -53,6 +53,7 @@ void SeriesToggleInfo::ClearCheckBoxes() {
 }
 
 void SeriesToggleInfo::LayOut() {
+    if (deferred_ > 0) return;
     const double step = static_cast<double>(height_) + static_cast<double>(spacing_);
     const std::size_t count = holders_.size();
     for (std::size_t i = 0; i < count; ++i) {

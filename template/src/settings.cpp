@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "holvane/error.hpp"
+#include "holvane/file_replace.hpp"
 
 namespace atrium {
 namespace fs = std::filesystem;
@@ -121,18 +122,6 @@ std::optional<std::vector<Line>> Load(const fs::path& file) {
     return Parse(*text);
 }
 
-// The file a write must replace: the final target of a chain of symbolic links.
-fs::path ResolveLinks(fs::path file) {
-    for (int depth = 0; depth < 40; ++depth) {
-        std::error_code ec;
-        if (!fs::is_symlink(file, ec)) break;
-        const fs::path target = fs::read_symlink(file, ec);
-        if (ec) break;
-        file = target.is_absolute() ? target : file.parent_path() / target;
-    }
-    return file;
-}
-
 bool HasLineBreakOrNul(std::string_view s) {
     return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -151,51 +140,17 @@ void CheckName(std::string_view name, std::string_view forbidden, const char* wh
                                                     ": " + std::strerror(error));
 }
 
-// Writes `text` to a temporary file beside `file` and renames it over `file`.
+// Writes `text` over `file` atomically, creating its directory when missing.
 void ReplaceFile(const fs::path& file, const std::string& text) {
     if (file.empty()) {
         throw holvane::Error(holvane::kWriteFailed, "Cannot write settings: no file location");
     }
-    const fs::path dir = file.parent_path();
-    if (!dir.empty()) {
+    if (const fs::path dir = file.parent_path(); !dir.empty()) {
         std::error_code ec;
         fs::create_directories(dir, ec);
         if (ec) FailWrite(file, ec.value());
     }
-
-    std::string temp = (dir / ("." + file.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) FailWrite(file, errno);
-    auto fail = [&](int error) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        FailWrite(file, error);
-    };
-
-    // Keep the permissions of the file being replaced; mkstemp makes a new one private.
-    struct stat st {};
-    if (::stat(file.c_str(), &st) == 0 && ::fchmod(fd, st.st_mode & 07777) != 0) fail(errno);
-
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            fail(errno);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0) fail(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        FailWrite(file, error);
-    }
-    if (::rename(temp.c_str(), file.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        FailWrite(file, error);
-    }
+    if (const std::error_code ec = holvane::ReplaceFile(file, text)) FailWrite(file, ec.value());
 }
 
 // Sets one key in the parsed lines, keeping everything else in place.
@@ -323,8 +278,7 @@ void SettingsStore::SetAll(std::initializer_list<Entry> entries) {
                                  "Invalid settings value: it holds a line break");
         }
     }
-    const fs::path target = ResolveLinks(file_);
-    std::vector<Line> lines = Load(target).value_or(std::vector<Line>{});
+    std::vector<Line> lines = Load(file_).value_or(std::vector<Line>{});
     for (const Entry& entry : entries) Apply(lines, entry.section, entry.key, entry.value);
 
     std::string text;
@@ -332,7 +286,7 @@ void SettingsStore::SetAll(std::initializer_list<Entry> entries) {
         text += line.text;
         text += '\n';
     }
-    ReplaceFile(target, text);
+    ReplaceFile(file_, text);
 }
 
 }  // namespace atrium

@@ -74,13 +74,16 @@ TEST(AreaGraph, RepeatedExportsGiveTheSameTextAndTheFlagsShapeIt) {
     EXPECT_EQ(graph->ExportToString(true, true), first);
     EXPECT_NE(first.find("\n\t"), std::string::npos);
 
+    // Without breaks, the header's own line break is the only one (a browser reads the rest).
     std::string flat = graph->ExportToString(false, false);
-    EXPECT_EQ(flat.find('\n'), std::string::npos);
+    EXPECT_EQ(flat.find('\n'), 15u);
+    EXPECT_EQ(flat.rfind('\n'), 15u);
     EXPECT_EQ(flat.find('\t'), std::string::npos);
+    EXPECT_EQ(vrml_reader::Read(flat).nodes.size(), 1u);
     std::string noTabs = graph->ExportToString(true, false);
     EXPECT_EQ(noTabs.find('\t'), std::string::npos);
     EXPECT_NE(noTabs.find('\n'), std::string::npos);
-    EXPECT_EQ(graph->ExportToString(false, true).find('\n'), std::string::npos);
+    EXPECT_EQ(graph->ExportToString(false, true).rfind('\n'), 15u);
 }
 
 TEST(AreaGraph, ProtoLocationsAreFixedWhenTheNodesAreMade) {
@@ -234,4 +237,33 @@ TEST(AreaGraph, APartKeptByTheHostOutlivesItsGraphSafely) {
     graph.reset();
     EXPECT_NO_THROW(grid->SetZAxisCellCount(4));
     EXPECT_EQ(grid->ZAxisCellCount(), 4);
+}
+
+TEST(AreaGraph, ACellCountWhoseSeriesCannotBeMadeChangesNothing) {
+    auto graph = NewGraph();
+    graph->GridProps()->SetZAxisCellCount(2);
+    graph->GridProps()->SetDepth(1e-45f);  // a cell is that deep; half of it is 0
+    const auto before = graph->Series().Items();
+    const float spacing = graph->GridProps()->ChartGrid()->ZSpacingField()->Value();
+    for (int count : {3, 32767}) {
+        EXPECT_THROW(graph->GridProps()->SetZAxisCellCount(static_cast<std::int16_t>(count)), holvane::Error);
+        EXPECT_EQ(graph->GridProps()->ZAxisCellCount(), 2);
+        EXPECT_EQ(graph->GridProps()->ChartGrid()->ZSpacingField()->Value(), spacing);
+        EXPECT_EQ(graph->Series().Items(), before);
+    }
+    graph->GridProps()->SetZAxisCellCount(1);  // fewer series need no new ones
+    EXPECT_EQ(graph->Series().Count(), 1);
+}
+
+TEST(SeriesCollection, ThePositionAfter32767IsRefusedWithOverflow) {
+    SeriesCollection<int> list;
+    for (int i = 0; i < 32767; ++i) list.AddSeries(std::make_shared<int>(i));
+    try {
+        list.AddSeries(std::make_shared<int>(-1));
+        ADD_FAILURE();
+    } catch (const holvane::Error& e) {
+        EXPECT_EQ(e.number(), holvane::kOverflow);
+    }
+    EXPECT_EQ(list.Count(), 32767);
+    EXPECT_EQ(*list.Get1Series(32767), 32766);
 }

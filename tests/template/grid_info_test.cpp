@@ -206,3 +206,22 @@ TEST(GridInfo, TransparencyAcceptsBothEndsAndRejectsOutside) {
 }
 
 }  // namespace
+
+TEST(GridInfo, AFailingHandlerLeavesTheGridAsItWasAndUndoesTheHandlersBefore) {
+    GridInfo grid;
+    grid.SetZAxisCellCount(2);
+    std::vector<int> first, last;
+    auto a = grid.OnZCellCountChanged([&](std::int16_t n) { first.push_back(n); });
+    auto failing = grid.OnZCellCountChanged([](std::int16_t n) {
+        if (n > 4) holvane::Fail("too many");
+    });
+    auto b = grid.OnZCellCountChanged([&](std::int16_t n) { last.push_back(n); });
+    const auto spacing = grid.ChartGrid()->ZSpacingField()->Value();
+    ExpectObjectError([&] { grid.SetZAxisCellCount(5); }, "too many");
+    EXPECT_EQ(grid.ZAxisCellCount(), 2);
+    EXPECT_EQ(grid.ChartGrid()->ZSpacingField()->Value(), spacing);
+    EXPECT_EQ(first, (std::vector<int>{5, 2})) << "a handler that ran gets the old count back";
+    EXPECT_TRUE(last.empty()) << "handlers after the failing one never saw the new count";
+    grid.SetZAxisCellCount(3);
+    EXPECT_EQ(last, (std::vector<int>{3}));
+}

@@ -222,3 +222,40 @@ TEST(LegendExport, EnterInLegendWithoutBoxesShownOnlyAddsTheEntry) {
 }
 
 }  // namespace
+
+TEST(LegendInfo, ABatchOfEntriesGivesTheSameLegendAsSingleAdds) {
+    // Entries before the batch, inside nested batches, and a clear inside a batch.
+    const int before[] = {0, 2};
+    for (int old : before) {
+        LegendInfo single, batched;
+        std::vector<std::shared_ptr<holvane::Appearance>> apps;
+        for (int i = 0; i < old + 3; ++i) apps.push_back(NewAppearance());
+        for (int i = 0; i < old; ++i) {
+            single.AddLegendEntry(apps[static_cast<std::size_t>(i)], std::to_string(i));
+            batched.AddLegendEntry(apps[static_cast<std::size_t>(i)], std::to_string(i));
+        }
+        for (int i = old; i < old + 3; ++i) single.AddLegendEntry(apps[static_cast<std::size_t>(i)], std::to_string(i));
+        {
+            LegendInfo::EntryBatch outer(batched);
+            batched.AddLegendEntry(apps[static_cast<std::size_t>(old)], std::to_string(old));
+            LegendInfo::EntryBatch inner(batched);
+            for (int i = old + 1; i < old + 3; ++i)
+                batched.AddLegendEntry(apps[static_cast<std::size_t>(i)], std::to_string(i));
+        }
+        EXPECT_EQ(batched.Legend()->DescriptionsField()->Values(), single.Legend()->DescriptionsField()->Values());
+        EXPECT_EQ(batched.Legend()->AppearancesField()->Values(), single.Legend()->AppearancesField()->Values());
+        const auto& holders = batched.SeriesToggles()->RootNode();
+        EXPECT_EQ(holvane::VRMLStringTraverser().WriteFragment(*holders),
+                  holvane::VRMLStringTraverser().WriteFragment(*single.SeriesToggles()->RootNode()))
+            << "the column is laid out when the batch ends";
+    }
+    LegendInfo legend;
+    legend.AddLegendEntry(NewAppearance(), "gone");
+    {
+        LegendInfo::EntryBatch batch(legend);
+        legend.ClearLegend();
+        legend.AddLegendEntry(NewAppearance(), "A");
+        legend.AddLegendEntry(NewAppearance(), "B");
+    }
+    EXPECT_EQ(legend.Legend()->DescriptionsField()->Values(), (std::vector<std::string>{"B", "A"}));
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The ordered list of a graph's series (or surfaces), positions 1 to Count.
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -17,8 +18,13 @@ public:
     std::shared_ptr<T> Get1Series(std::int16_t index) const { return items_[Slot(index)]; }
     // Removes the item at index (1..Count) and closes the gap.
     void RemoveSeries(std::int16_t index) { items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(Slot(index))); }
-    // Appends an item.
-    void AddSeries(std::shared_ptr<T> vNewValue) { items_.push_back(std::move(vNewValue)); }
+    // Appends an item. A list holds at most 32767 (its 16-bit Count); one more raises
+    // holvane::kOverflow and changes nothing.
+    void AddSeries(std::shared_ptr<T> vNewValue) {
+        if (items_.size() >= static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max()))
+            throw holvane::Error(holvane::kOverflow, "Overflow: a series list holds at most 32767 entries");
+        items_.push_back(std::move(vNewValue));
+    }
     void ClearSeries() { items_.clear(); }
     std::int16_t Count() const { return static_cast<std::int16_t>(items_.size()); }
     // The items in order, for the graph's export.

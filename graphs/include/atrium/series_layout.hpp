@@ -15,10 +15,13 @@
 namespace atrium {
 
 // Keeps n series in the collection: appends make() results while there are fewer, removes the
-// series at position n + 1 while there are more. Series that stay keep their settings.
+// series at position n + 1 while there are more. Series that stay keep their settings. All new
+// series are made before any is added, so a failing make() leaves the collection unchanged.
 template <class T>
 void KeepOnePerCell(SeriesCollection<T>& series, std::int16_t n, const std::function<std::shared_ptr<T>()>& make) {
-    while (series.Count() < n) series.AddSeries(make());
+    std::vector<std::shared_ptr<T>> added;
+    for (auto count = static_cast<int>(series.Count()); count < n; ++count) added.push_back(make());
+    for (auto& s : added) series.AddSeries(std::move(s));
     while (series.Count() > n) series.RemoveSeries(static_cast<std::int16_t>(n + 1));
 }
 

@@ -54,6 +54,11 @@ public:
     // Calls every handler subscribed when the raise starts and still subscribed when its turn
     // comes; an exception from a handler stops the raise and reaches the caller.
     void Raise(std::int16_t newCount) const;
+    // Raises newCount as Raise does; when a handler fails, runs undo (which puts the raiser's
+    // state back), calls the handlers that had already taken newCount again with oldCount, the
+    // latest first (their own errors are dropped), and rethrows the handler's error. A handler
+    // that fails is expected to have changed nothing itself.
+    void RaiseOrUndo(std::int16_t newCount, std::int16_t oldCount, const std::function<void()>& undo) const;
 
 private:
     std::shared_ptr<detail::HandlerList> list_;
@@ -91,7 +96,10 @@ public:
 
     // Cells along x: xDimension - 1; default 1. Setting n keeps Width: xDimension = n + 1,
     // xSpacing = Width / n, then raises XCellCountChanged(n), also when n is the current count.
-    // Fails when n < 1: "The graph must have at least one cell on the X axis".
+    // Fails when n < 1: "The graph must have at least one cell on the X axis". When a handler
+    // of the event fails (a graph cannot make its new series), the call changes nothing: the
+    // grid takes its old count back, the handlers that already ran get the old count, and the
+    // handler's error reaches the caller.
     std::int16_t XAxisCellCount() const;
     void SetXAxisCellCount(std::int16_t value);
     // Cells along y; as XAxisCellCount with Height and YCellCountChanged.

@@ -81,6 +81,22 @@ public:
 
     void AddLegendEntry(std::shared_ptr<holvane::Appearance> newApp, std::string newText) override;
     void ClearLegend() override;
+
+    // While one lives, AddLegendEntry appends and the column's layout waits; when it ends the
+    // entries added meanwhile are put first, the latest first, and the column is laid out once:
+    // the same legend as without it, for a cost linear in the number of entries. Graphs open one
+    // around their legend step.
+    class [[nodiscard]] EntryBatch {
+    public:
+        explicit EntryBatch(LegendInfo& legend);
+        EntryBatch(const EntryBatch&) = delete;
+        EntryBatch& operator=(const EntryBatch&) = delete;
+        ~EntryBatch();
+
+    private:
+        LegendInfo& legend_;
+        SeriesToggleInfo::DeferredLayout layout_;
+    };
     std::shared_ptr<holvane::qrx_CheckBox> Get1CheckBox(std::int16_t index) const override;
     std::shared_ptr<holvane::Billboard> BillboardNode() const override { return billboard_; }
 
@@ -95,6 +111,8 @@ private:
     std::shared_ptr<holvane::graph::qrx_Legend> legend_;
     bool billboarded_ = false;
     bool useToggles_ = false;
+    int batches_ = 0;             // open EntryBatch objects
+    std::size_t batchStart_ = 0;  // entries before the outermost batch began
 };
 
 // Export step of every graph with a legend: places the legend's root beside the grid at
