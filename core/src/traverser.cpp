@@ -48,6 +48,12 @@ void Traverser::WriteLine(std::string_view line) {
     if (tabs == std::string_view::npos) tabs = line.size();
     std::size_t depth = std::min<std::size_t>(tabs, 32767);
     BeginLine(static_cast<std::int16_t>(depth)).Append(line.substr(tabs));
+    // A comment runs to the end of its line: it ends with a line break in every mode.
+    if (!includeLineBreaks_ && line.substr(tabs).starts_with('#')) {
+        out_->Append('\n');
+        firstLine_ = true;
+        return;
+    }
     EndLine();
 }
 

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -96,6 +97,12 @@ TEST(Writer, FlagsDropLineBreaksAndTabs) {
     EXPECT_EQ(flat.find('\n'), 15u);
     EXPECT_EQ(flat.rfind('\n'), 15u);
     EXPECT_EQ(flat.find('\t'), std::string::npos);
+    EXPECT_EQ(vrml_reader::Read(flat).nodes.size(), 1u);
+    // A proto without source file is declared by a comment line, which must end too.
+    root->ChildrenField()->Add(std::make_shared<qrx_CheckBox>());
+    flat = Write(*root, {}, false, true);
+    EXPECT_EQ(std::count(flat.begin(), flat.end(), '\n'), 2) << flat;
+    EXPECT_NE(flat.find("NODE !\n"), std::string::npos) << flat;
     EXPECT_EQ(vrml_reader::Read(flat).nodes.size(), 1u);
 }
 

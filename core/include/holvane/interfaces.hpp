@@ -14,7 +14,8 @@ public:
     virtual ~IVRMLNode() = default;
     // The VRML type name, e.g. "Transform" or "qrx_Legend".
     virtual const std::string& NodeType() const = 0;
-    // The name written after "DEF "; empty means no DEF unless the writer needs one.
+    // The name written after "DEF "; empty means no DEF unless the writer needs one. Setting a
+    // name that is not a VRML identifier raises kInvalidArgument and keeps the old name.
     virtual const std::string& DEFName() const = 0;
     virtual void SetDEFName(std::string name) = 0;
     // Stored for callers, never read by the node; starts at 1.

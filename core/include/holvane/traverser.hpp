@@ -22,7 +22,8 @@ class RouteCollection;
 //
 // Before anything is written the tree is checked: a node that is its own descendant (a cycle
 // through its node fields) raises kInvalidArgument naming the node type, and nodes nested more
-// than kMaxNestingDepth deep raise kOverflow. Nothing is written then.
+// than kMaxNestingDepth deep raise kOverflow. Nothing is written then. String values are
+// written as well-formed UTF-8: ill-formed bytes become U+FFFD (the fields keep what was set).
 class Traverser {
 public:
     // The deepest nesting of nodes a world may have (the root is at depth 1).
@@ -94,8 +95,9 @@ public:
     bool IncludeTabs() const { return includeTabs_; }
     void SetIncludeTabs(bool on) { includeTabs_ = on; }
     // The world as text; raises on a bad route or a value that cannot be written. The header
-    // line always ends with a line break (a VRML header runs to the end of its line); with line
-    // breaks off it is the only one outside string values.
+    // line always ends with a line break (a VRML header runs to the end of its line), as does a
+    // comment line (the declaration of a proto without SourceFile); with line breaks off they
+    // are the only ones outside string values.
     std::string Write(Node& root, const RouteCollection& routes);
     // The instance text of one node alone (no header, declarations or routes; no DEF/USE sharing).
     // The tree is checked as for a world; a negative tabCount raises kInvalidArgument.

@@ -1,0 +1,33 @@
+# The compile and link flags of the project's own targets: warnings (errors when
+# ATRIUM_WARNINGS_AS_ERRORS is on), and the sanitizers of ATRIUM_SANITIZE and ATRIUM_FUZZ.
+set(ATRIUM_WARNING_FLAGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+if(ATRIUM_WARNINGS_AS_ERRORS)
+  list(APPEND ATRIUM_WARNING_FLAGS -Werror)
+endif()
+set(ATRIUM_SANITIZER_FLAGS "")
+if(ATRIUM_SANITIZE OR ATRIUM_FUZZ)
+  set(ATRIUM_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+endif()
+
+# Puts the flags on every compiled target defined in dir and its subfolders. Fuzz targets add
+# -fsanitize=fuzzer themselves; everything else built for fuzzing gets coverage hooks.
+function(atrium_apply_project_flags dir)
+  get_property(_targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(_target IN LISTS _targets)
+    get_target_property(_type ${_target} TYPE)
+    if(NOT _type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY)$")
+      continue()
+    endif()
+    target_compile_options(${_target} BEFORE PRIVATE ${ATRIUM_WARNING_FLAGS} ${ATRIUM_SANITIZER_FLAGS})
+    if(ATRIUM_FUZZ)
+      target_compile_options(${_target} PRIVATE -fsanitize=fuzzer-no-link)
+    endif()
+    if(ATRIUM_SANITIZER_FLAGS AND NOT _type STREQUAL "STATIC_LIBRARY" AND NOT _type STREQUAL "OBJECT_LIBRARY")
+      target_link_options(${_target} PRIVATE -fsanitize=address,undefined)
+    endif()
+  endforeach()
+  get_property(_subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(_subdir IN LISTS _subdirs)
+    atrium_apply_project_flags(${_subdir})
+  endforeach()
+endfunction()
