@@ -36,7 +36,9 @@ std::string TempName(const fs::path& file) {
     const std::size_t room = static_cast<std::size_t>(limit) > kTempSuffix.size() + 1
                                  ? static_cast<std::size_t>(limit) - kTempSuffix.size() - 1
                                  : 0;
-    return (dir / ("." + name.substr(0, room) + std::string(kTempSuffix))).string();
+    std::string temp = ".";
+    temp.append(name, 0, room).append(kTempSuffix);
+    return (dir / temp).string();
 }
 
 }  // namespace
