@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "atrium/area_graph.hpp"
+#include "atrium/column_graph.hpp"
+#include "atrium/ribbon_graph.hpp"
 #include "holvane/error.hpp"
 
 namespace atrium {
@@ -18,9 +20,9 @@ namespace {
 }  // namespace
 
 std::shared_ptr<AreaGraph> GraphFactory::CreateAreaGraph() { return std::make_shared<AreaGraph>(); }
-std::shared_ptr<ColumnGraph> GraphFactory::CreateColumnGraph() { NotAvailable("column"); }
+std::shared_ptr<ColumnGraph> GraphFactory::CreateColumnGraph() { return std::make_shared<ColumnGraph>(); }
 std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { NotAvailable("pie"); }
-std::shared_ptr<RibbonGraph> GraphFactory::CreateRibbonGraph() { NotAvailable("ribbon"); }
+std::shared_ptr<RibbonGraph> GraphFactory::CreateRibbonGraph() { return std::make_shared<RibbonGraph>(); }
 std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { NotAvailable("scatter"); }
 std::shared_ptr<SurfaceGraph> GraphFactory::CreateSurfaceGraph() { NotAvailable("surface"); }
 std::shared_ptr<DensityGraph> GraphFactory::CreateDensityGraph() { NotAvailable("density"); }
