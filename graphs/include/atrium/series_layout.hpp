@@ -67,7 +67,8 @@ struct CellCentre {
 // Lays out series in their Z cells for export: series i gets one point per X cell spaced a cell
 // apart, its root at x = xOf(series, cellWidth) and z = SeriesCellZ(i, …), joins the group,
 // copies its heights into its pop-ups, and when shown in the legend is entered there (its toggle
-// switched by the box just added, both named as names says). T offers SetCount, SetSpacing,
+// switched by the box just added, both named as names says; a toggle left unrouted loses any
+// name an earlier export gave it). T offers SetCount, SetSpacing,
 // Depth, RootNode, Height, PopupProps, ShowInLegend, Appearance, LegendText and ContentToggle.
 // This is the whole series step of the area and ribbon graphs and one slot's step of the
 // column graph.
@@ -88,6 +89,8 @@ void LayOutSeriesInCells(const GridInfo& grid, LegendInfo& legend, const std::ve
         root->TranslationField()->SetZ(SeriesCellZ(static_cast<std::int16_t>(k + 1), cellDepth, s.Depth()));
         group.ChildrenField()->Add(root);
         s.PopupProps()->Height()->CopyFrom(*s.Height());
+        // Names are given afresh: a toggle that no box switches this time carries none.
+        if (const auto& toggle = s.ContentToggle()) toggle->SetDEFName({});
         if (!s.ShowInLegend()) continue;
         EnterInLegend(legend, s.Appearance(), s.LegendText(), s.ContentToggle(), names.togglePrefix + number, routes);
         if (legend.UseSeriesToggle() && !names.checkBoxPrefix.empty())
