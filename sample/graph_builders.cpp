@@ -5,6 +5,8 @@ namespace atrium_test {
 const std::vector<GraphBuilder>& GraphBuilders() {
     static const std::vector<GraphBuilder> builders = {
         {"area", "AreaGraphTest.wrl", BuildAreaChart},
+        {"ribbon", "RibbonGraphTest.wrl", BuildRibbonChart},
+        {"column", "ColumnGraphTest.wrl", BuildColumnChart},
     };
     return builders;
 }

@@ -24,5 +24,9 @@ const std::vector<GraphBuilder>& GraphBuilders();
 
 // The area graph: three area series in a 10 x 8 x 8 grid.
 bool BuildAreaChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+// The ribbon graph: three rounded ribbons, the second half transparent, in a 10 x 8 x 8 grid.
+bool BuildRibbonChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+// The column graph: two adjacent rounded column slots of two series each in a 10 x 8 x 6 grid.
+bool BuildColumnChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
 
 }  // namespace atrium_test
