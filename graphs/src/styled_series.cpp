@@ -38,8 +38,7 @@ std::shared_ptr<holvane::MFFloat> StyledSeries<Outlined, Rounded>::Height() cons
 
 template <class Outlined, class Rounded>
 void StyledSeries<Outlined, Rounded>::SetDepth(float value) {
-    if (!(value > 0)) holvane::Fail("Invalid series depth, must be greater than 0");
-    ForBoth([value](auto& proto) { proto.DepthField()->SetValue(value); });
+    SetOnBoth(value, "Invalid series depth, must be greater than 0", [](auto& proto) { return proto.DepthField(); });
     popups_->SetRadius(0.4f * value);
     popups_->SetDepth(1.05f * value);
 }
@@ -52,8 +51,7 @@ void StyledSeries<Outlined, Rounded>::SetBevelRadius(float value) {
 
 template <class Outlined, class Rounded>
 void StyledSeries<Outlined, Rounded>::SetSpacing(float value) {
-    if (!(value > 0)) holvane::Fail("Invalid spacing, must be greater than 0");
-    ForBoth([value](auto& proto) { proto.XSpacingField()->SetValue(value); });
+    SetOnBoth(value, "Invalid spacing, must be greater than 0", [](auto& proto) { return proto.XSpacingField(); });
     popups_->SetSpacing(value);
 }
 

@@ -35,7 +35,9 @@ struct Kind<RibbonSeriesInfo> {
     static void SetSize(RibbonSeriesInfo& s, float v) { s.SetThickness(v); }
     static float Size(const RibbonSeriesInfo& s) { return s.Thickness(); }
     static float RoundedSize(const RibbonSeriesInfo& s) { return s.RoundedNode()->ThicknessField()->Value(); }
-    static std::size_t Appearances(const RibbonSeriesInfo& s) { return s.RoundedNode()->AppearanceField()->Value() ? 1 : 0; }
+    static std::size_t Appearances(const RibbonSeriesInfo& s) {
+        return s.RoundedNode()->AppearanceField()->Value() ? 1 : 0;
+    }
 };
 
 template <class S>

@@ -15,11 +15,14 @@ public:
     // The width of every column (width of both protos); 0.5 at first.
     // Fails unless > 0: "Invalid series width, must be greater than 0".
     float Width() const { return OutlinedNode()->WidthField()->Value(); }
-    void SetWidth(float value);
+    void SetWidth(float value) {
+        SetOnBoth(value, "Invalid series width, must be greater than 0",
+                  [](auto& proto) { return proto.WidthField(); });
+    }
     // The shown form; OUTLINED_COLUMN at first. Other values are ignored; a change carries the
     // heights over to the newly shown proto.
     ColumnStyle Style() const { return IsRounded() ? ColumnStyle::ROUNDED_COLUMN : ColumnStyle::OUTLINED_COLUMN; }
-    void SetStyle(ColumnStyle value);
+    void SetStyle(ColumnStyle value) { SetForm(static_cast<std::int32_t>(value)); }
 };
 
 }  // namespace atrium

@@ -15,11 +15,14 @@ public:
     // The band's thickness (thickness of both protos); 0.5 at first.
     // Fails unless > 0: "Invalid series thickness, must be greater than 0".
     float Thickness() const { return OutlinedNode()->ThicknessField()->Value(); }
-    void SetThickness(float value);
+    void SetThickness(float value) {
+        SetOnBoth(value, "Invalid series thickness, must be greater than 0",
+                  [](auto& proto) { return proto.ThicknessField(); });
+    }
     // The shown form; OUTLINED_RIBBON at first. Other values are ignored; a change carries the
     // heights over to the newly shown proto.
     RibbonStyle Style() const { return IsRounded() ? RibbonStyle::ROUNDED_RIBBON : RibbonStyle::OUTLINED_RIBBON; }
-    void SetStyle(RibbonStyle value);
+    void SetStyle(RibbonStyle value) { SetForm(static_cast<std::int32_t>(value)); }
 };
 
 }  // namespace atrium

@@ -8,6 +8,7 @@
 #include "atrium/scene_root.hpp"
 #include "atrium/series_info.hpp"
 #include "atrium/series_popup_info.hpp"
+#include "holvane/error.hpp"
 #include "holvane/graph/series_protos.hpp"
 #include "holvane/ui_nodes.hpp"
 
@@ -61,9 +62,18 @@ protected:
     StyledSeries();
 
     bool IsRounded() const { return rounded_shown_; }
-    // Shows the rounded (true) or the outlined form: when that is a change, the shown proto
-    // leaves the toggle, the other is appended to it and takes over the heights.
-    void ShowRounded(bool rounded);
+    // Shows the form numbered value, 0 the outlined and 1 the rounded one; other values are
+    // ignored. On a change the shown proto leaves the toggle, the other is appended to it and
+    // takes over the heights.
+    void SetForm(std::int32_t value) {
+        if (value == 0 || value == 1) ShowRounded(value == 1);
+    }
+    // Sets the field that fieldOf picks of both protos to value; fails unless value > 0 with message.
+    template <class FieldOf>
+    void SetOnBoth(float value, const char* message, FieldOf fieldOf) {
+        if (!(value > 0)) holvane::Fail(message);
+        ForBoth([&](auto& proto) { fieldOf(proto)->SetValue(value); });
+    }
     // Calls f on both protos, outlined first.
     template <class F>
     void ForBoth(F&& f) {
@@ -72,6 +82,8 @@ protected:
     }
 
 private:
+    void ShowRounded(bool rounded);
+
     std::shared_ptr<SeriesPopupInfo> popups_;
     std::shared_ptr<holvane::Transform> root_;
     std::shared_ptr<Outlined> outlined_;
