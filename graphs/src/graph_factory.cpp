@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "atrium/area_graph.hpp"
+#include "atrium/scatter_graph.hpp"
 #include "holvane/error.hpp"
 
 namespace atrium {
@@ -21,7 +22,7 @@ std::shared_ptr<AreaGraph> GraphFactory::CreateAreaGraph() { return std::make_sh
 std::shared_ptr<ColumnGraph> GraphFactory::CreateColumnGraph() { NotAvailable("column"); }
 std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { NotAvailable("pie"); }
 std::shared_ptr<RibbonGraph> GraphFactory::CreateRibbonGraph() { NotAvailable("ribbon"); }
-std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { NotAvailable("scatter"); }
+std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { return std::make_shared<ScatterGraph>(); }
 std::shared_ptr<SurfaceGraph> GraphFactory::CreateSurfaceGraph() { NotAvailable("surface"); }
 std::shared_ptr<DensityGraph> GraphFactory::CreateDensityGraph() { NotAvailable("density"); }
 std::shared_ptr<SCComboGraph> GraphFactory::CreateSCComboGraph() { NotAvailable("surface and column combination"); }
