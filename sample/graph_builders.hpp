@@ -29,4 +29,7 @@ bool BuildRibbonChart(atrium::GraphFactory& factory, SampleRandom& random, const
 // The column graph: two adjacent rounded column slots of two series each in a 10 x 8 x 6 grid.
 bool BuildColumnChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
 
+// The scatter graph: six frames of 40 points stepped by the frame slider.
+bool BuildScatterChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
 }  // namespace atrium_test

@@ -1,7 +1,6 @@
 #include "grid_settings.hpp"
 
 namespace atrium_test {
-namespace {
 
 void StyleAxis(atrium::AxisBase& axis, float labelHeight, const std::string& header) {
     axis.SetLabelFont(atrium::VRMLFontFamily::VRML_SANS);
@@ -14,6 +13,8 @@ void StyleAxis(atrium::AxisBase& axis, float labelHeight, const std::string& hea
     axis.SetHeaderHeight(0.7f);
     axis.SetHeaderStyle(atrium::VRMLFontStyle::VRML_BOLD);
 }
+
+namespace {
 
 void FillLabels(atrium::DiscreteAxis& axis, const std::vector<std::string>& labels) {
     for (const auto& label : labels) axis.Labels()->Add(label);

@@ -21,6 +21,10 @@ struct GridSettings {
     float yLabelHeight;
 };
 
+// The common axis style: sans labels and header in black, labels labelHeight high; a non-empty
+// header 0.7 high and bold.
+void StyleAxis(atrium::AxisBase& axis, float labelHeight, const std::string& header);
+
 // Common settings: background 15591394 without fade; title sans bold 4194304 of height 1.3;
 // grid walls 8404992, lines 12577510, transparency 0.5; legend billboarded with text height 0.6
 // in black; axes in sans black with labels 0.4 high (Y as given) from 0 to 15 on Y; headers

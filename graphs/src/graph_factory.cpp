@@ -6,6 +6,7 @@
 #include "atrium/area_graph.hpp"
 #include "atrium/column_graph.hpp"
 #include "atrium/ribbon_graph.hpp"
+#include "atrium/scatter_graph.hpp"
 #include "holvane/error.hpp"
 
 namespace atrium {
@@ -23,7 +24,7 @@ std::shared_ptr<AreaGraph> GraphFactory::CreateAreaGraph() { return std::make_sh
 std::shared_ptr<ColumnGraph> GraphFactory::CreateColumnGraph() { return std::make_shared<ColumnGraph>(); }
 std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { NotAvailable("pie"); }
 std::shared_ptr<RibbonGraph> GraphFactory::CreateRibbonGraph() { return std::make_shared<RibbonGraph>(); }
-std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { NotAvailable("scatter"); }
+std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { return std::make_shared<ScatterGraph>(); }
 std::shared_ptr<SurfaceGraph> GraphFactory::CreateSurfaceGraph() { NotAvailable("surface"); }
 std::shared_ptr<DensityGraph> GraphFactory::CreateDensityGraph() { NotAvailable("density"); }
 std::shared_ptr<SCComboGraph> GraphFactory::CreateSCComboGraph() { NotAvailable("surface and column combination"); }
