@@ -6,8 +6,8 @@
 //
 // FOLDER defaults to the program's own folder; KIND is one of the kinds listed by --help
 // (default: all, in the order of the desktop window's buttons). After each file the program
-// asks whether to open it when standard input is a terminal; --open answers yes and --no-open
-// no for every file, and without a terminal the answer is no. Opening serves FOLDER on
+// asks whether to open it when standard input and output are a terminal; --open answers yes and
+// --no-open no for every file, and without a terminal the answer is no. Opening serves FOLDER on
 // 127.0.0.1 and starts the browser on each chosen world, until Ctrl-C. The exit status is 0
 // when every world was written, 1 otherwise.
 #include <unistd.h>
@@ -81,7 +81,8 @@ int main(int argc, char** argv) {
     }
     if (chosen.empty())
         for (const auto& builder : GraphBuilders()) chosen.push_back(&builder);
-    if (choice == OpenChoice::Ask && !isatty(STDIN_FILENO)) choice = OpenChoice::NoOpen;
+    // The question needs someone at a terminal to see it and answer it.
+    if (choice == OpenChoice::Ask && !(isatty(STDIN_FILENO) && isatty(STDOUT_FILENO))) choice = OpenChoice::NoOpen;
 
     try {
         SampleBuilds builds(folder);

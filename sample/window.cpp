@@ -29,6 +29,7 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 3600, kClientHeight = 4035;
 constexpr int kButtonWidth = 2310, kButtonHeight = 375;
+constexpr int kCaptionSize = 12;  // pixels; the longest caption fits its button
 
 // One button: its caption, its place and the file of the sample graph it builds. The order is
 // the tab order.
@@ -83,6 +84,7 @@ GraphBuilderWindow::GraphBuilderWindow(fs::path folder)
     for (const ButtonRow& row : kButtons) {
         auto* button = new Fl_Button(Pixels(row.left), Pixels(row.top), Pixels(kButtonWidth), Pixels(kButtonHeight),
                                      row.caption);
+        button->labelsize(kCaptionSize);
         auto builder = std::find_if(GraphBuilders().begin(), GraphBuilders().end(),
                                     [&](const GraphBuilder& b) { return b.fileName == row.fileName; });
         if (builder == GraphBuilders().end()) {
