@@ -15,6 +15,9 @@ if [ -z "${ATRIUM_IN_XVFB:-}" ]; then
     ATRIUM_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 640x480x24" "$0" "$@"
 fi
 
+# Under the sanitizers, what X and FLTK keep for the process's life is not our leak.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/x11_leaks.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
