@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <cctype>
 #include <chrono>
 #include <fstream>
 #include <stdexcept>
