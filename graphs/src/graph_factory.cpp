@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "atrium/area_graph.hpp"
+#include "atrium/pie_graph.hpp"
 #include "holvane/error.hpp"
 
 namespace atrium {
@@ -19,7 +20,7 @@ namespace {
 
 std::shared_ptr<AreaGraph> GraphFactory::CreateAreaGraph() { return std::make_shared<AreaGraph>(); }
 std::shared_ptr<ColumnGraph> GraphFactory::CreateColumnGraph() { NotAvailable("column"); }
-std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { NotAvailable("pie"); }
+std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { return std::make_shared<PieGraph>(); }
 std::shared_ptr<RibbonGraph> GraphFactory::CreateRibbonGraph() { NotAvailable("ribbon"); }
 std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { NotAvailable("scatter"); }
 std::shared_ptr<SurfaceGraph> GraphFactory::CreateSurfaceGraph() { NotAvailable("surface"); }
