@@ -5,6 +5,7 @@ namespace atrium_test {
 const std::vector<GraphBuilder>& GraphBuilders() {
     static const std::vector<GraphBuilder> builders = {
         {"area", "AreaGraphTest.wrl", BuildAreaChart},
+        {"pie", "PieGraphTest.wrl", BuildPieChart},
     };
     return builders;
 }

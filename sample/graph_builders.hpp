@@ -25,4 +25,7 @@ const std::vector<GraphBuilder>& GraphBuilders();
 // The area graph: three area series in a 10 x 8 x 8 grid.
 bool BuildAreaChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
 
+// The pie graph: four ring slices with their texts always shown and the spin axis on.
+bool BuildPieChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
 }  // namespace atrium_test
