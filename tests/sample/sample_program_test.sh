@@ -10,6 +10,8 @@ trap 'rm -rf "$work"' EXIT
 "$program" --out "$work/two" > "$work/two.log"
 grep -qx "Created file $work/one/AreaGraphTest.wrl" "$work/one.log"
 cmp "$work/one/AreaGraphTest.wrl" "$work/two/AreaGraphTest.wrl"
+grep -qx "Created file $work/one/PieGraphTest.wrl" "$work/one.log"
+cmp "$work/one/PieGraphTest.wrl" "$work/two/PieGraphTest.wrl"
 for f in HV_GRAPH.wrl HV_UI.wrl HV_NAV.wrl index.html x_ite/x_ite.min.js; do
     test -s "$work/one/$f" || { echo "missing $f"; exit 1; }
 done
