@@ -7,6 +7,7 @@ const std::vector<GraphBuilder>& GraphBuilders() {
         {"area", "AreaGraphTest.wrl", BuildAreaChart},
         {"ribbon", "RibbonGraphTest.wrl", BuildRibbonChart},
         {"column", "ColumnGraphTest.wrl", BuildColumnChart},
+        {"pie", "PieGraphTest.wrl", BuildPieChart},
         {"scatter", "ScatterGraphTest.wrl", BuildScatterChart},
     };
     return builders;

@@ -32,4 +32,7 @@ bool BuildColumnChart(atrium::GraphFactory& factory, SampleRandom& random, const
 // The scatter graph: six frames of 40 points stepped by the frame slider.
 bool BuildScatterChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
 
+// The pie graph: four ring slices with their texts always shown and the spin axis on.
+bool BuildPieChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
 }  // namespace atrium_test

@@ -5,6 +5,7 @@
 
 #include "atrium/area_graph.hpp"
 #include "atrium/column_graph.hpp"
+#include "atrium/pie_graph.hpp"
 #include "atrium/ribbon_graph.hpp"
 #include "atrium/scatter_graph.hpp"
 #include "holvane/error.hpp"
@@ -22,7 +23,7 @@ namespace {
 
 std::shared_ptr<AreaGraph> GraphFactory::CreateAreaGraph() { return std::make_shared<AreaGraph>(); }
 std::shared_ptr<ColumnGraph> GraphFactory::CreateColumnGraph() { return std::make_shared<ColumnGraph>(); }
-std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { NotAvailable("pie"); }
+std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { return std::make_shared<PieGraph>(); }
 std::shared_ptr<RibbonGraph> GraphFactory::CreateRibbonGraph() { return std::make_shared<RibbonGraph>(); }
 std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { return std::make_shared<ScatterGraph>(); }
 std::shared_ptr<SurfaceGraph> GraphFactory::CreateSurfaceGraph() { NotAvailable("surface"); }
