@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "atrium/area_graph.hpp"
+#include "atrium/density_graph.hpp"
+#include "atrium/surface_graph.hpp"
 #include "holvane/error.hpp"
 
 namespace atrium {
@@ -22,8 +24,8 @@ std::shared_ptr<ColumnGraph> GraphFactory::CreateColumnGraph() { NotAvailable("c
 std::shared_ptr<PieGraph> GraphFactory::CreatePieGraph() { NotAvailable("pie"); }
 std::shared_ptr<RibbonGraph> GraphFactory::CreateRibbonGraph() { NotAvailable("ribbon"); }
 std::shared_ptr<ScatterGraph> GraphFactory::CreateScatterGraph() { NotAvailable("scatter"); }
-std::shared_ptr<SurfaceGraph> GraphFactory::CreateSurfaceGraph() { NotAvailable("surface"); }
-std::shared_ptr<DensityGraph> GraphFactory::CreateDensityGraph() { NotAvailable("density"); }
+std::shared_ptr<SurfaceGraph> GraphFactory::CreateSurfaceGraph() { return std::make_shared<SurfaceGraph>(); }
+std::shared_ptr<DensityGraph> GraphFactory::CreateDensityGraph() { return std::make_shared<DensityGraph>(); }
 std::shared_ptr<SCComboGraph> GraphFactory::CreateSCComboGraph() { NotAvailable("surface and column combination"); }
 std::shared_ptr<RCComboGraph> GraphFactory::CreateRCComboGraph() { NotAvailable("ribbon and surface combination"); }
 
