@@ -25,4 +25,10 @@ const std::vector<GraphBuilder>& GraphBuilders();
 // The area graph: three area series in a 10 x 8 x 8 grid.
 bool BuildAreaChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
 
+// The surface graph: two surfaces with pop-ups over a 10 x 5 cell grid.
+bool BuildSurfaceChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
+// The density graph: the densities of two sets of ten points, in opposite quarters of the grid.
+bool BuildDensityChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
 }  // namespace atrium_test
