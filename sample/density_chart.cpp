@@ -31,7 +31,7 @@ bool BuildDensityChart(atrium::GraphFactory& factory, SampleRandom& random, cons
     }
     graph->SetSigma(0.8f);
 
-    // The first surface's points fall in the grid's near left quarter, the second's in the far right one.
+    // The first surface's points fall in the quarter at the grid's origin corner, the second's in the opposite one.
     struct Look {
         const char* legendText;
         std::int32_t colour;
