@@ -22,6 +22,17 @@ std::int16_t LineCount(std::int16_t cells, const char* axis) {
     return static_cast<std::int16_t>(cells + 1);
 }
 
+// Three lattice points per grid cell; more than a 16-bit count holds is an overflow, not a
+// silently wrapped lattice.
+std::int16_t LatticeCount(std::int16_t cells, const char* axis) {
+    const int points = 3 * cells;
+    if (points > std::numeric_limits<std::int16_t>::max())
+        throw holvane::Error(holvane::kOverflow, std::string("Overflow: a density lattice over ") +
+                                                     std::to_string(cells) + " " + axis +
+                                                     " cells needs more points than a 16-bit count holds");
+    return static_cast<std::int16_t>(points);
+}
+
 holvane::Transform& RootOf(const ISceneRoot& part) { return static_cast<holvane::Transform&>(*part.RootNode()); }
 
 }  // namespace
@@ -108,13 +119,15 @@ void DensityGraph::LayOutSurfaces(holvane::RouteCollection& routes) {
     const GridInfo& grid = *grid_;
     const float w = grid.Width() / static_cast<float>(grid.XAxisCellCount());
     const float d = grid.Depth() / static_cast<float>(grid.ZAxisCellCount());
+    const std::int16_t xPoints = LatticeCount(grid.XAxisCellCount(), "X");
+    const std::int16_t zPoints = LatticeCount(grid.ZAxisCellCount(), "Z");
     legend_->ClearLegend();
     surfacesGroup_->ChildrenField()->Clear();
     for (std::size_t k = 0; k < surfaces_.Items().size(); ++k) {
         DensitySurfaceInfo& surface = *surfaces_.Items()[k];
-        surface.SetXCount(static_cast<std::int16_t>(3 * grid.XAxisCellCount()));
+        surface.SetXCount(xPoints);
         surface.SetXSpacing(w / 3);
-        surface.SetZCount(static_cast<std::int16_t>(3 * grid.ZAxisCellCount()));
+        surface.SetZCount(zPoints);
         surface.SetZSpacing(d / 3);
         surface.SetSigma(sigma_);
         surface.GenerateParzenMap(grid.Height());

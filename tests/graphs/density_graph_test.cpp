@@ -159,4 +159,9 @@ TEST(DensityGraph, ExportGivesThreeLatticePointsPerCellTheGraphSigmaAndOneDrillU
     EXPECT_EQ(world.routes[1].toNode, "SURFACE_2");
     EXPECT_EQ(graph->XAxisProps()->Count(), 5);
     EXPECT_EQ(graph->ZAxisProps()->Count(), 4);
+
+    // Three points per cell of 10923 cells need more than a 16-bit count: refused, not wrapped.
+    grid->SetXAxisCellCount(10923);
+    ExpectError([&] { graph->ExportToString(false, false); }, holvane::kOverflow);
+    EXPECT_EQ(graph->GetSurface(1)->XCount(), 12);
 }
