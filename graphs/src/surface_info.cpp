@@ -20,11 +20,17 @@ void SurfaceInfo::Set1HeightPoint(std::int16_t xIndex, std::int16_t zIndex, floa
         holvane::Fail("Invalid Z axis surface point, must be in the range [1.." + std::to_string(zCount));
     const auto k = static_cast<std::size_t>(zIndex - 1) * static_cast<std::size_t>(xCount) +
                    static_cast<std::size_t>(xIndex - 1);
+    // The lists are public fields: one a host has shortened is padded rather than overrun.
+    const std::size_t points = static_cast<std::size_t>(xCount) * static_cast<std::size_t>(zCount);
+    auto set = [&](auto& values, const auto& value) {
+        if (values.size() < points) values.resize(points);
+        values[k] = value;
+    };
     auto& popupSurface = *popups_->PopupSurfaceNode();
-    SurfaceNode()->HeightField()->Values()[k] = newHeight;
-    WireframeNode()->HeightField()->Values()[k] = newHeight;
-    popupSurface.HeightField()->Values()[k] = newHeight;
-    popupSurface.PopupTextField()->Values()[k] = PopupText;
+    set(SurfaceNode()->HeightField()->Values(), newHeight);
+    set(WireframeNode()->HeightField()->Values(), newHeight);
+    set(popupSurface.HeightField()->Values(), newHeight);
+    set(popupSurface.PopupTextField()->Values(), PopupText);
 }
 
 void SurfaceInfo::SetXCount(std::int16_t value) {

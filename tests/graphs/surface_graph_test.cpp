@@ -96,6 +96,11 @@ TEST(SurfaceInfo, BadPointsAndLatticesAreRefusedWithoutChange) {
     EXPECT_EQ(s.XSpacing(), 0.5f);
     EXPECT_EQ(s.PopupProps()->PopupSurfaceNode()->XSpacingField()->Value(), 0.5f);
     EXPECT_EQ(s.WireframeNode()->XSpacingField()->Value(), 0.5f);
+
+    // A height list the host has emptied is padded to the lattice, not written past its end.
+    s.SurfaceNode()->HeightField()->Clear();
+    s.Set1HeightPoint(3, 2, h, "last");
+    EXPECT_EQ(s.SurfaceNode()->HeightField()->Values(), (std::vector<float>{0, 0, 0, 0, 0, 1}));
 }
 
 TEST(SurfaceGraph, GridCountChangesResetEverySurfaceAndNewSurfacesFitTheGrid) {
