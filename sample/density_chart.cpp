@@ -1,6 +1,7 @@
 #include "atrium/density_graph.hpp"
 #include "graph_builders.hpp"
 #include "grid_settings.hpp"
+#include "surface_look.hpp"
 
 namespace atrium_test {
 
@@ -32,26 +33,17 @@ bool BuildDensityChart(atrium::GraphFactory& factory, SampleRandom& random, cons
     graph->SetSigma(0.8f);
 
     // The first surface's points fall in the quarter at the grid's origin corner, the second's in the opposite one.
-    struct Look {
-        const char* legendText;
-        std::int32_t colour;
-        float transparency;
-        std::int32_t wireColour;
-        float offset;  // of the points, as a fraction of the grid
-    };
-    const Look looks[] = {{"Primary surface", 7054151, 0, 0, 0}, {"Secondary surface", 9915136, 0.5f, 13429956, 0.5f}};
+    const SurfaceLook looks[] = {{"Primary surface", 7054151, 0, 0}, {"Secondary surface", 9915136, 0.5f, 13429956}};
+    const float offsets[] = {0, 0.5f};  // of the points, as a fraction of the grid
     graph->SetSurfaceCount(2);
     const float w = graph->GridProps()->Width(), d = graph->GridProps()->Depth();
     for (std::int16_t i = 1; i <= 2; ++i) {
         auto surface = graph->GetSurface(i);
-        const Look& look = looks[i - 1];
-        surface->SetLegendText(look.legendText);
-        surface->Material()->DiffuseColorField()->SetRGBValue(look.colour);
-        surface->Material()->TransparencyField()->SetValue(look.transparency);
-        surface->SetWireColor(look.wireColour);
+        ApplySurfaceLook(*surface, looks[i - 1]);
+        const float offset = offsets[i - 1];
         for (int k = 0; k < 10; ++k) {
-            const float x = random.Next() * w / 2 + look.offset * w;
-            const float z = random.Next() * d / 2 + look.offset * d;
+            const float x = random.Next() * w / 2 + offset * w;
+            const float z = random.Next() * d / 2 + offset * d;
             surface->PointList()->Add({x, z});
         }
     }

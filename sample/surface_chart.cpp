@@ -2,6 +2,7 @@
 #include "atrium/surface_graph.hpp"
 #include "graph_builders.hpp"
 #include "grid_settings.hpp"
+#include "surface_look.hpp"
 
 namespace atrium_test {
 
@@ -34,21 +35,11 @@ bool BuildSurfaceChart(atrium::GraphFactory& factory, SampleRandom& random, cons
                                .xHeader = "", .yHeader = "", .zHeader = "",
                                .yLabelHeight = 0.5f});
 
-    struct Look {
-        const char* legendText;
-        std::int32_t colour;
-        float transparency;
-        std::int32_t wireColour;
-    };
-    const Look looks[] = {{"Primary surface", 7054151, 0, 0}, {"Secondary surface", 6687639, 0.5f, 13429956}};
+    const SurfaceLook looks[] = {{"Primary surface", 7054151, 0, 0}, {"Secondary surface", 6687639, 0.5f, 13429956}};
     graph->SetSurfaceCount(2);
     for (std::int16_t i = 1; i <= 2; ++i) {
         auto surface = graph->GetSurface(i);
-        const Look& look = looks[i - 1];
-        surface->SetLegendText(look.legendText);
-        surface->Material()->DiffuseColorField()->SetRGBValue(look.colour);
-        surface->Material()->TransparencyField()->SetValue(look.transparency);
-        surface->SetWireColor(look.wireColour);
+        ApplySurfaceLook(*surface, looks[i - 1]);
         auto popups = surface->PopupProps();
         popups->SetUsePopups(true);
         popups->SetTextHeight(0.5f);
