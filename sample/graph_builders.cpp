@@ -9,6 +9,8 @@ const std::vector<GraphBuilder>& GraphBuilders() {
         {"column", "ColumnGraphTest.wrl", BuildColumnChart},
         {"pie", "PieGraphTest.wrl", BuildPieChart},
         {"scatter", "ScatterGraphTest.wrl", BuildScatterChart},
+        {"surface", "SurfaceGraphTest.wrl", BuildSurfaceChart},
+        {"density", "DensityGraphTest.wrl", BuildDensityChart},
     };
     return builders;
 }

@@ -35,4 +35,10 @@ bool BuildScatterChart(atrium::GraphFactory& factory, SampleRandom& random, cons
 // The pie graph: four ring slices with their texts always shown and the spin axis on.
 bool BuildPieChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
 
+// The surface graph: two surfaces with pop-ups over a 10 x 5 cell grid.
+bool BuildSurfaceChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
+// The density graph: the densities of two sets of ten points, in opposite quarters of the grid.
+bool BuildDensityChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
 }  // namespace atrium_test

@@ -62,3 +62,19 @@ export async function expectPopupOnHover(session, index, cell, point) {
     assert.equal(state.texts[cell], (state.heights[cell] * 15 / 8).toFixed(2));
     await session.screenshot(session.screenshotPath.replace(/\.png$/, "-hover.png"));
 }
+
+// Legend check box `box` of `boxes` hides the item named `toggle`, and a second click shows it.
+// The legend stands at (legendX, legendY, 0); boxes 0.6 high and 0.21 apart, box 1 on top, at
+// the legend's local x = 0, so a billboard turn does not move them.
+export async function checkLegendToggle(session, { legendX, legendY, boxes, box, toggle, others }) {
+    const size = await session.canvasSize();
+    const at = project([legendX, legendY + (boxes - box) * 0.81, 0], size);
+    assert.equal(await session.field(toggle, "contentsExist"), true);
+    await session.click(...at);
+    await session.waitForField(`CHECK_BOX_${box}`, "value", false);
+    await session.waitForField(toggle, "contentsExist", false);
+    for (const other of others) assert.equal(await session.field(other, "contentsExist"), true, other);
+    await session.screenshot(session.screenshotPath.replace(/\.png$/, "-hidden.png"));
+    await session.click(...at);
+    await session.waitForField(toggle, "contentsExist", true);
+}
