@@ -17,6 +17,7 @@ import { worldNames } from "./world_list.js";
 
 const MARGIN = 12; // CSS pixels kept clear at each canvas edge by the whole-chart view
 const TURN_PER_PIXEL = 0.006; // radians
+const CLICK_SLOP = 3; // CSS pixels a press may move and still be a click
 const ZOOM_PER_WHEEL_UNIT = 0.0012; // the view moves by exp(deltaY x this)
 const WHOLE = "whole"; // the views list entry of the whole-chart view
 
@@ -94,15 +95,17 @@ function fullViewer(browser, name) {
     nodes.place(next);
   }
 
-  // Framing reads where everything is drawn, and a Billboard turns with the view: the
-  // second pass sees the billboards turned towards the framed view.
+  // Framing reads where everything is drawn, and a Billboard turns with the view: each pass
+  // sees the billboards turned towards the view of the pass before, until the view settles.
   async function showWholeChart() {
     views.value = WHOLE;
-    for (let pass = 0; pass < 2; pass++) {
+    for (let pass = 0; pass < 8; pass++) {
       await frames(2);
       const corners = drawnCorners(browser);
       if (!corners.length) return;
+      const before = viewer.camera.position;
       show(camera.frame(corners, home, { ...size(), margin: MARGIN }), true);
+      if (Math.hypot(...viewer.camera.position.map((v, k) => v - before[k])) < 1e-6) break;
     }
     await frames(2);
   }
@@ -125,15 +128,21 @@ function fullViewer(browser, name) {
     ...authored.map(({ name: label }, i) => new Option(label, String(i))));
   views.addEventListener("change", () => choose(views.value));
 
-  // Left drag turns, middle drag or Shift / Alt + left drag pans, the wheel zooms. A press on
-  // a touchable part of the world goes to the world instead (X_ITE stops that event).
+  // Left drag turns, middle drag or Shift / Alt + left drag pans, the wheel zooms; a press
+  // that does not move stays a click for the world. A press on a part of the world that is
+  // dragged itself (a slider) is left to the world. The page sees the press before X_ITE
+  // does (capture), so X_ITE's hit is still the one of the pointer's last move.
+  const onDragSensor = () => Array.from(browser.getHit().sensors.keys())
+    .some((node) => node.getType().includes(X3D.X3DConstants.X3DDragSensorNode));
   canvas.addEventListener("mousedown", (event) => {
-    if (event.button !== 0 && event.button !== 1) return;
-    event.preventDefault();
+    if ((event.button !== 0 && event.button !== 1) || onDragSensor()) return;
     const panning = event.button === 1 || event.shiftKey || event.altKey;
     let [x, y] = [event.clientX, event.clientY];
+    let moving = false;
     const move = (e) => {
       const [dx, dy] = [e.clientX - x, e.clientY - y];
+      if (!moving && Math.hypot(dx, dy) < CLICK_SLOP) return;
+      moving = true;
       [x, y] = [e.clientX, e.clientY];
       show(panning ? camera.pan(viewer.camera, dx, dy, size().height)
                    : camera.turn(viewer.camera, -dx * TURN_PER_PIXEL, -dy * TURN_PER_PIXEL));
@@ -144,7 +153,7 @@ function fullViewer(browser, name) {
     };
     document.addEventListener("mousemove", move);
     document.addEventListener("mouseup", up);
-  });
+  }, { capture: true });
   canvas.addEventListener("wheel", (event) => {
     event.preventDefault();
     show(camera.zoom(viewer.camera, Math.exp(event.deltaY * ZOOM_PER_WHEEL_UNIT)));
