@@ -130,7 +130,7 @@ async function interactionChecks(session, out) {
     Array.from(browser.currentScene.getNamedNode("SERIES_TOGGLE_3").children[0].height));
   const front = 8 * (2 / 3) + 4 / 3 - 0.15 + 0.3;
   const view = await currentView(session);
-  for (const [index, dx, share] of [[0, 0.6, 0.25], [2, -0.7, 0.5], [4, 0.3, 0.15]]) {
+  for (const [index, dx, share] of [[0, 0.6, 0.25], [2, -0.7, 0.5], [4, -0.4, 0.15]]) {
     const point = [1 + 2 * index + dx, heights[index] * share, front];
     await session.hover(...project(view, point));
     await session.waitFor(async () => (await session.evaluate((browser, s) => (0, eval)(s)(browser).mouseOverIndex,
