@@ -29,12 +29,13 @@ export function worldViewpoints(scene) {
 }
 
 /**
- * The world coordinates of the corners of the bounding box of every shape drawn now (with
+ * Every shape drawn now, as { type, texts, corners }: its geometry's node type, the strings
+ * of a Text (else null), and the world coordinates of the corners of its bounding box (with
  * each Billboard turned as in the last frame). Reads X_ITE's scene graph, which knows the
  * extents of texts and of geometry that scripts build.
  */
-export function drawnCorners(browser) {
-  const corners = [];
+export function drawnShapes(browser) {
+  const shapes = [];
   const visit = (node, matrix) => {
     if (typeof node.getInnerNode === "function" && node.getInnerNode() !== node) {
       visit(node.getInnerNode(), matrix);
@@ -44,12 +45,14 @@ export function drawnCorners(browser) {
     } else if (typeof node.getGeometry === "function" && node.getGeometry()) {
       const box = node.getBBox(new X3D.Box3()).copy().multRight(matrix);
       if (box.isEmpty()) return;
-      const points = Array.from({ length: 8 }, () => new X3D.Vector3());
-      for (const p of box.getPoints(points)) corners.push([p.x, p.y, p.z]);
+      const type = node.getGeometry().getTypeName();
+      const points = box.getPoints(Array.from({ length: 8 }, () => new X3D.Vector3()));
+      shapes.push({ type, texts: type === "Text" ? Array.from(node.getGeometry()._string, String) : null,
+                    corners: points.map((p) => [p.x, p.y, p.z]) });
     }
   };
   for (const node of browser.currentScene.rootNodes) if (node) visit(node.getValue(), new X3D.Matrix4());
-  return corners;
+  return shapes;
 }
 
 // Lights from the six axis directions give every face, whichever way it turns, at least this

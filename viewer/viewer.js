@@ -12,7 +12,7 @@
 // loadMs counts from navigation start to the moment X_ITE has loaded the world and
 // everything it pulls in (EXTERNPROTO files, inlines, scripts) and the view is in place.
 import * as camera from "./camera.js";
-import { addViewerNodes, drawnCorners, worldViewpoints } from "./scene_tools.js";
+import { addViewerNodes, drawnShapes, worldViewpoints } from "./scene_tools.js";
 import { worldNames } from "./world_list.js";
 
 const MARGIN = 12; // CSS pixels kept clear at each canvas edge by the whole-chart view
@@ -101,7 +101,7 @@ function fullViewer(browser, name) {
     views.value = WHOLE;
     for (let pass = 0; pass < 8; pass++) {
       await frames(2);
-      const corners = drawnCorners(browser);
+      const corners = drawnShapes(browser).flatMap((shape) => shape.corners);
       if (!corners.length) return;
       const before = viewer.camera.position;
       show(camera.frame(corners, home, { ...size(), margin: MARGIN }), true);
@@ -126,7 +126,10 @@ function fullViewer(browser, name) {
   // The views list: the whole chart, then the world's viewpoints.
   views.replaceChildren(new Option("Whole chart", WHOLE),
     ...authored.map(({ name: label }, i) => new Option(label, String(i))));
-  views.addEventListener("change", () => choose(views.value));
+  views.addEventListener("change", () => {
+    choose(views.value);
+    views.blur(); // the keys turn the views again
+  });
 
   // Left drag turns, middle drag or Shift / Alt + left drag pans, the wheel zooms; a press
   // that does not move stays a click for the world. A press on a part of the world that is

@@ -4,7 +4,8 @@
 // every drawn shape (title, legend, axis labels, series) lies inside the canvas and no
 // drawing touches the canvas edges; a screenshot of each is saved as
 // viewer_NAME_WIDTHxHEIGHT.png. On the interaction world (default AreaGraphTest.wrl): the
-// whole-chart view comes back after a drag, turning keeps the up direction up, a value's
+// whole-chart view comes back after a drag, the world's viewpoint can be chosen from the
+// list, turning keeps the up direction up, a value's
 // pop-up shows from anywhere over its cell, and the PNG button saves the canvas. The page
 // without a world lists the folder's worlds, from worlds.json and from a directory listing.
 // Exit status as for harness.mjs (77 = skipped).
@@ -28,28 +29,9 @@ async function currentView(session) {
   return { eye, orientation, fov, ...(await session.canvasSize()) };
 }
 
-// Every shape drawn now: its texts (for Text geometry) and the world corners of its bounding
-// box, read from X_ITE's scene graph (which knows the extents of texts).
+// Every shape drawn now, as the viewer's own scene reader sees it: { type, texts, corners }.
 function drawnShapes(session) {
-  return session.evaluate(() => {
-    const shapes = [];
-    const visit = (node, matrix) => {
-      if (typeof node.getInnerNode === "function" && node.getInnerNode() !== node) return visit(node.getInnerNode(), matrix);
-      if (node.visibleObjects) {
-        const own = node.getMatrix ? matrix.copy().multLeft(node.getMatrix()) : matrix;
-        for (const child of node.visibleObjects) visit(child, own);
-        return;
-      }
-      const geometry = node.getGeometry?.();
-      if (!geometry) return;
-      const box = node.getBBox(new X3D.Box3()).copy().multRight(matrix);
-      const corners = box.getPoints(Array.from({ length: 8 }, () => new X3D.Vector3())).map((p) => [p.x, p.y, p.z]);
-      const texts = geometry.getTypeName() === "Text" ? Array.from(geometry._string, String) : null;
-      shapes.push({ texts, corners });
-    };
-    for (const node of X3D.getBrowser("#world").currentScene.rootNodes) visit(node.getValue(), new X3D.Matrix4());
-    return shapes;
-  });
+  return session.page.evaluate(async () => (await import("./scene_tools.js")).drawnShapes(X3D.getBrowser("#world")));
 }
 
 // The colour most pixels of the canvas's outermost frame have, and how many differ from it.
@@ -112,6 +94,10 @@ async function interactionChecks(session, out) {
   await session.page.keyboard.press("Home");
   await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the Home key's whole-chart view" });
 
+  // The world's own viewpoint from the list, exactly where the world puts it.
+  await session.page.selectOption("#views", { label: "Initial viewpoint" });
+  await session.waitFor(async () => near(await cameraPosition(session), [6, 4, 20]), { message: "the world's viewpoint" });
+
   // However far it is turned, up stays up on the screen and upright (no roll).
   for (const [dx, dy] of [[0, -500], [0, 500], [400, 400], [-600, -300]]) {
     await session.drag([cx, cy], [cx + dx / 4, cy + dy / 4], { steps: 4 });
@@ -130,7 +116,7 @@ async function interactionChecks(session, out) {
     Array.from(browser.currentScene.getNamedNode("SERIES_TOGGLE_3").children[0].height));
   const front = 8 * (2 / 3) + 4 / 3 - 0.15 + 0.3;
   const view = await currentView(session);
-  for (const [index, dx, share] of [[0, 0.6, 0.25], [2, -0.7, 0.5], [4, -0.4, 0.15]]) {
+  for (const [index, dx, share] of [[2, -0.7, 0.5], [0, 0.6, 0.25], [4, -0.4, 0.15]]) {
     const point = [1 + 2 * index + dx, heights[index] * share, front];
     await session.hover(...project(view, point));
     await session.waitFor(async () => (await session.evaluate((browser, s) => (0, eval)(s)(browser).mouseOverIndex,
