@@ -109,20 +109,6 @@ async function interactionChecks(session, out) {
   await session.page.keyboard.press("Home");
   await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the whole-chart view" });
 
-  // The front series (SERIES_TOGGLE_3, 0.3 deep, first point at x = 1, cells 2 wide): the
-  // pointer low in a value's cell, far below the values' old 0.24-high hover band, shows it.
-  const strip = (browser) => browser.currentScene.getNamedNode("SERIES_TOGGLE_3").children[1].children[0];
-  const heights = await session.evaluate((browser) =>
-    Array.from(browser.currentScene.getNamedNode("SERIES_TOGGLE_3").children[0].height));
-  const front = 8 * (2 / 3) + 4 / 3 - 0.15 + 0.3;
-  const view = await currentView(session);
-  for (const [index, dx, share] of [[2, -0.7, 0.5], [0, 0.6, 0.25], [4, -0.4, 0.15]]) {
-    const point = [1 + 2 * index + dx, heights[index] * share, front];
-    await session.hover(...project(view, point));
-    await session.waitFor(async () => (await session.evaluate((browser, s) => (0, eval)(s)(browser).mouseOverIndex,
-      strip.toString())) === index, { message: `value ${index}'s pop-up at ${share} of its height` });
-  }
-  await session.screenshot(path.join(out, "viewer_hover.png"));
 
   // The PNG button saves the canvas as it is, named after the world.
   const [download] = await Promise.all([session.page.waitForEvent("download"), session.page.click("#save")]);
