@@ -11,6 +11,14 @@
 
 namespace atrium {
 
+// The largest Depth among the series and deepest (0 with neither): how far the combination
+// graphs push their surfaces' pop-ups forward, in units of 0.6.
+template <class T>
+float DeepestOf(const std::vector<std::shared_ptr<T>>& series, float deepest = 0) {
+    for (const auto& s : series) deepest = std::max(deepest, s->Depth());
+    return deepest;
+}
+
 // A grid graph with series of some kind and any number of surfaces. The root ends with the
 // series group, then the surface group. Surfaces keep the lattice they were created with when
 // the grid's cell counts change. The legend lists the series first, then the surfaces, and
@@ -33,13 +41,6 @@ protected:
     // The kind's own series step (legend and series group already empty); returns the largest
     // Depth among its series, 0 with none, which pushes the surfaces' pop-ups in front of them.
     virtual float ExportComboSeries(holvane::Group& seriesGroup, holvane::RouteCollection& routes) = 0;
-
-    // The largest Depth among the series, 0 with none.
-    template <class T>
-    static float DeepestOf(const std::vector<std::shared_ptr<T>>& series, float deepest = 0) {
-        for (const auto& s : series) deepest = std::max(deepest, s->Depth());
-        return deepest;
-    }
 
 private:
     // The series, then the surfaces with pop-up offset 0.6 x the deepest series.
