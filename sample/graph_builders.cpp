@@ -11,6 +11,8 @@ const std::vector<GraphBuilder>& GraphBuilders() {
         {"scatter", "ScatterGraphTest.wrl", BuildScatterChart},
         {"surface", "SurfaceGraphTest.wrl", BuildSurfaceChart},
         {"density", "DensityGraphTest.wrl", BuildDensityChart},
+        {"sccombo", "SCComboGraphTest.wrl", BuildSCComboGraph},
+        {"rccombo", "RCComboGraphTest.wrl", BuildRCComboGraph},
     };
     return builders;
 }

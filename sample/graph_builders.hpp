@@ -41,4 +41,9 @@ bool BuildSurfaceChart(atrium::GraphFactory& factory, SampleRandom& random, cons
 // The density graph: the densities of two sets of ten points, in opposite quarters of the grid.
 bool BuildDensityChart(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
 
+// The surface/column graph: four rounded column series under one half-transparent surface.
+bool BuildSCComboGraph(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+// The ribbon/surface graph: four rounded ribbons under one half-transparent surface, toggles on.
+bool BuildRCComboGraph(atrium::GraphFactory& factory, SampleRandom& random, const std::filesystem::path& file);
+
 }  // namespace atrium_test

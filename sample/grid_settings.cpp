@@ -31,6 +31,7 @@ void ApplyGridSettings(atrium::GridGraph& graph, const GridSettings& s) {
     graph.YAxisProps()->SetMax(15);
     StyleAxis(*graph.ZAxisProps(), 0.4f, s.zHeader);
     FillLabels(*graph.ZAxisProps(), s.zLabels);
+    if (!s.drillOff) return;
 
     auto interactivity = graph.InteractivityProps();
     interactivity->SetUseDrillUp(false);

@@ -19,6 +19,7 @@ struct GridSettings {
     std::vector<std::string> xLabels, zLabels;
     std::string xHeader, yHeader, zHeader;  // empty: no header
     float yLabelHeight;
+    bool drillOff = true;  // false: drill-up and drill-downs left as the graph has them
 };
 
 // Styles an axis: sans-serif black labels of the given height; when header is not empty, that
@@ -60,7 +61,8 @@ void ApplyFrameSettings(G& graph, const GridSettings& s) {
 }
 
 // The frame settings above; axes in sans black with labels 0.4 high (Y as given) from 0 to 15
-// on Y; headers 0.7 high and bold; drill-up and both drill-downs off. Then the kind's own settings.
+// on Y; headers 0.7 high and bold; drill-up and both drill-downs off unless drillOff is false.
+// Then the kind's own settings.
 void ApplyGridSettings(atrium::GridGraph& graph, const GridSettings& settings);
 
 // The pop-up settings of every sample series: text height 0.5, black text and border,

@@ -65,8 +65,9 @@ export async function expectPopupOnHover(session, index, cell, point) {
 
 // Legend check box `box` of `boxes` hides the item named `toggle`, and a second click shows it.
 // The legend stands at (legendX, legendY, 0); boxes 0.6 high and 0.21 apart, box 1 on top, at
-// the legend's local x = 0, so a billboard turn does not move them.
-export async function checkLegendToggle(session, { legendX, legendY, boxes, box, toggle, others }) {
+// the legend's local x = 0, so a billboard turn does not move them. The screenshot taken while
+// it is hidden ends in "-" + shot + ".png".
+export async function checkLegendToggle(session, { legendX, legendY, boxes, box, toggle, others, shot = "hidden" }) {
     const size = await session.canvasSize();
     const at = project([legendX, legendY + (boxes - box) * 0.81, 0], size);
     assert.equal(await session.field(toggle, "contentsExist"), true);
@@ -74,7 +75,7 @@ export async function checkLegendToggle(session, { legendX, legendY, boxes, box,
     await session.waitForField(`CHECK_BOX_${box}`, "value", false);
     await session.waitForField(toggle, "contentsExist", false);
     for (const other of others) assert.equal(await session.field(other, "contentsExist"), true, other);
-    await session.screenshot(session.screenshotPath.replace(/\.png$/, "-hidden.png"));
+    await session.screenshot(session.screenshotPath.replace(/\.png$/, `-${shot}.png`));
     await session.click(...at);
     await session.waitForField(toggle, "contentsExist", true);
 }

@@ -4,8 +4,7 @@
 #include <memory>
 
 #include "atrium/grid_graph.hpp"
-#include "atrium/series_collection.hpp"
-#include "atrium/surface_info.hpp"
+#include "atrium/surface_list.hpp"
 
 namespace atrium {
 
@@ -15,20 +14,20 @@ class SurfaceGraph final : public GridGraph {
 public:
     SurfaceGraph();
 
-    // Surface number index. Fails outside 1..count: "Invalid surface index, surface count = " + count.
-    std::shared_ptr<SurfaceInfo> GetSurface(std::int16_t index) const;
+    // Surface number index; see SurfaceList::GetSurface.
+    std::shared_ptr<SurfaceInfo> GetSurface(std::int16_t index) const { return surfaces_.GetSurface(index); }
     // Number of surfaces; new ones get one point per grid cell, the last ones go first.
-    std::int16_t SurfaceCount() const { return surfaces_.Count(); }
-    void SetSurfaceCount(std::int16_t value);
+    std::int16_t SurfaceCount() const { return surfaces_.SurfaceCount(); }
+    void SetSurfaceCount(std::int16_t value) { surfaces_.SetSurfaceCount(value); }
     // The surface list itself.
-    const SeriesCollection<SurfaceInfo>& Surfaces() const { return surfaces_; }
+    const SeriesCollection<SurfaceInfo>& Surfaces() const { return surfaces_.Surfaces(); }
 
 private:
     void m_gridInfo_XCellCountChanged(std::int16_t newCount);
     void m_gridInfo_ZCellCountChanged(std::int16_t newCount);
     void ExportSeries(holvane::Group& seriesGroup, holvane::RouteCollection& routes) override;
 
-    SeriesCollection<SurfaceInfo> surfaces_;
+    SurfaceList surfaces_;
     Subscription xCellCountChanged_;
     Subscription zCellCountChanged_;
 };
