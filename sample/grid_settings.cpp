@@ -1,7 +1,6 @@
 #include "grid_settings.hpp"
 
 namespace atrium_test {
-namespace {
 
 void StyleAxis(atrium::AxisBase& axis, float labelHeight, const std::string& header) {
     axis.SetLabelFont(atrium::VRMLFontFamily::VRML_SANS);
@@ -15,6 +14,8 @@ void StyleAxis(atrium::AxisBase& axis, float labelHeight, const std::string& hea
     axis.SetHeaderStyle(atrium::VRMLFontStyle::VRML_BOLD);
 }
 
+namespace {
+
 void FillLabels(atrium::DiscreteAxis& axis, const std::vector<std::string>& labels) {
     for (const auto& label : labels) axis.Labels()->Add(label);
 }
@@ -22,34 +23,7 @@ void FillLabels(atrium::DiscreteAxis& axis, const std::vector<std::string>& labe
 }  // namespace
 
 void ApplyGridSettings(atrium::GridGraph& graph, const GridSettings& s) {
-    graph.BackgroundProps()->SetBackgroundColor(15591394);
-    graph.BackgroundProps()->SetUseBackgroundColorFade(false);
-
-    auto title = graph.TitleProps();
-    title->SetText(s.title);
-    title->SetTextFont(atrium::VRMLFontFamily::VRML_SANS);
-    title->SetTextStyle(atrium::VRMLFontStyle::VRML_BOLD);
-    title->SetTextColor(4194304);
-    title->SetTextHeight(1.3f);
-
-    auto grid = graph.GridProps();
-    grid->SetWidth(s.width);
-    grid->SetHeight(s.height);
-    grid->SetDepth(s.depth);
-    grid->SetXAxisCellCount(s.xCells);
-    grid->SetYAxisCellCount(s.yCells);
-    grid->SetZAxisCellCount(s.zCells);
-    grid->SetWallColor(8404992);
-    grid->SetLineColor(12577510);
-    grid->SetTransparency(0.5f);
-
-    auto legend = graph.LegendProps();
-    legend->SetIsBillboarded(true);
-    legend->SetTextHeight(0.6f);
-    legend->SetTextColor(0);
-    legend->SetKeyStyle(s.keyStyle);
-    legend->SetUseSeriesToggle(s.seriesToggle);
-
+    ApplyFrameSettings(graph, s);
     StyleAxis(*graph.XAxisProps(), 0.4f, s.xHeader);
     FillLabels(*graph.XAxisProps(), s.xLabels);
     StyleAxis(*graph.YAxisProps(), s.yLabelHeight, s.yHeader);
@@ -57,6 +31,7 @@ void ApplyGridSettings(atrium::GridGraph& graph, const GridSettings& s) {
     graph.YAxisProps()->SetMax(15);
     StyleAxis(*graph.ZAxisProps(), 0.4f, s.zHeader);
     FillLabels(*graph.ZAxisProps(), s.zLabels);
+    if (!s.drillOff) return;
 
     auto interactivity = graph.InteractivityProps();
     interactivity->SetUseDrillUp(false);

@@ -1,25 +1,11 @@
 #include "staging.hpp"
 
-#include <stdexcept>
-#include <string>
-#include <unistd.h>
+#include "data_folders.hpp"
 
 namespace atrium_test {
 namespace fs = std::filesystem;
+using atrium_serve::DataFolder;
 namespace {
-
-// The installed data folder beside the program (../share/atrium), else the source tree.
-fs::path DataFolder(const std::string& installed, const std::string& source) {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        fs::path candidate = exe.parent_path().parent_path() / "share" / "atrium" / installed;
-        if (fs::is_directory(candidate)) return candidate;
-    }
-    fs::path fallback = fs::path(ATRIUM_SOURCE_DIR) / source;
-    if (!fs::is_directory(fallback)) throw std::runtime_error("Cannot find " + fallback.string());
-    return fallback;
-}
 
 // X_ITE finds its style sheet, components, fonts and libraries relative to x_ite.min.js; the
 // unminified bundles, module builds and type declarations are not needed.

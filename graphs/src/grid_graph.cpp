@@ -1,8 +1,11 @@
 #include "atrium/grid_graph.hpp"
 
+#include <utility>
+
 #include "atrium/axis_layout.hpp"
 #include "atrium/drill_layout.hpp"
 #include "atrium/proto_path.hpp"
+
 
 namespace atrium {
 
@@ -15,7 +18,7 @@ GridGraph::GridGraph()
       yAxis_(std::make_shared<ContinuousAxis>()),
       zAxis_(std::make_shared<DiscreteAxis>()) {}
 
-void GridGraph::Assemble() {
+void GridGraph::Assemble(std::shared_ptr<holvane::Group> lastGroup) {
     interactivity_ = std::make_shared<GridInteractivityInfo>();
     viewpoints_ = std::make_shared<ViewpointCollection>();
     lights_ = std::make_shared<LightCollection>();
@@ -27,6 +30,7 @@ void GridGraph::Assemble() {
              zAxis_.get(), interactivity_.get(), viewpoints_.get(), lights_.get()})
         children.Add(part->RootNode());
     children.Add(seriesGroup_);
+    if (lastGroup) children.Add(std::move(lastGroup));
 }
 
 void GridGraph::PrepareExport(holvane::RouteCollection& routes) {

@@ -1,23 +1,7 @@
 // Checks on the sample program's area graph, seen from its initial viewpoint: hovering a data
 // point raises its pop-up, and a legend check box hides its series and shows it again.
 import assert from "node:assert/strict";
-
-// The sample's viewpoint: position (6, 4, 20), turned by -0.05 about x, then 0.05 about y,
-// default field of view over the canvas height.
-const eye = [6, 4, 20];
-const [ax, ay] = [-0.05, 0.05];
-const fieldOfView = 0.785398;
-
-// World point to canvas pixels, through the camera frame R^T (p - eye) with R = Ry·Rx.
-function project([x, y, z], { width, height }) {
-    const d = [x - eye[0], y - eye[1], z - eye[2]];
-    const [cx, sx, cy, sy] = [Math.cos(ax), Math.sin(ax), Math.cos(ay), Math.sin(ay)];
-    // Undo the turn about y, then the turn about x.
-    const u = [cy * d[0] - sy * d[2], d[1], sy * d[0] + cy * d[2]];
-    const c = [u[0], cx * u[1] + sx * u[2], -sx * u[1] + cx * u[2]];
-    const scale = height / 2 / Math.tan(fieldOfView / 2) / -c[2];
-    return [width / 2 + c[0] * scale, height / 2 - c[1] * scale];
-}
+import { legendBox, project } from "./sample_view.mjs";
 
 export default async function areaGraphChecks(session) {
     const size = await session.canvasSize();
@@ -36,9 +20,7 @@ export default async function areaGraphChecks(session) {
         { message: "the front series' first marker to report the pointer" });
     await session.screenshot(session.screenshotPath.replace(/\.png$/, "-hover.png"));
 
-    // Legend at (11, 0.8, 0), billboarded about y; boxes 0.6 high, 0.21 apart, box 1 on top,
-    // at the legend's local x = 0, so the billboard turn does not move them.
-    const box = (i) => project([11, 0.8 + (3 - i) * 0.81, 0], size);
+    const box = (i) => legendBox(i, 3, { width: 10, height: 8 }, size);
     assert.equal(await session.field("SERIES_TOGGLE_1", "contentsExist"), true);
     await session.click(...box(1));
     await session.waitForField("CHECK_BOX_1", "value", false);

@@ -18,7 +18,7 @@
 // loaded and the screenshot is taken; see Session below for what it can do.
 import http from "node:http";
 import { createReadStream, existsSync } from "node:fs";
-import { mkdir, stat } from "node:fs/promises";
+import { mkdir, readdir, stat } from "node:fs/promises";
 import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import { parseArgs } from "node:util";
@@ -68,13 +68,23 @@ export class SkipError extends Error {}
 /**
  * Serves files on 127.0.0.1 at a free port. `mounts` is a list of { prefix, dir }; a
  * request path is looked up in each mount whose prefix it starts with, first hit wins.
+ * Like the sample program's server it answers /worlds.json, when no such file exists, with
+ * the .wrl names of the first mount's folder; with `listing` it answers / with an HTML
+ * listing of that folder instead (as a plain file server does), and /worlds.json with 404.
  * Returns { url, close() }.
  */
-export async function serve(mounts) {
+export async function serve(mounts, { listing = false } = {}) {
   const server = http.createServer(async (request, response) => {
-    const file = await resolveFile(mounts, request.url);
+    const file = await resolveFile(mounts, request.url, listing);
     if (request.method !== "GET" && request.method !== "HEAD") {
       response.writeHead(405).end();
+    } else if (!file && !listing && pathOf(request.url) === "/worlds.json") {
+      response.writeHead(200, { "content-type": MIME_TYPES[".json"], "cache-control": "no-store" })
+        .end(JSON.stringify(await worldFiles(mounts[0].dir)));
+    } else if (!file && listing && pathOf(request.url) === "/") {
+      const links = (await worldFiles(mounts[0].dir)).map((name) => `<a href="${encodeURIComponent(name)}">${name}</a>`);
+      response.writeHead(200, { "content-type": MIME_TYPES[".html"], "cache-control": "no-store" })
+        .end(`<!DOCTYPE html><title>Index of /</title><ul><li><a href="../">../</a></li><li>${links.join("</li><li>")}</li></ul>\n`);
     } else if (!file) {
       response.writeHead(404, { "content-type": "text/plain" }).end("not found\n");
     } else {
@@ -94,14 +104,28 @@ export async function serve(mounts) {
   };
 }
 
-async function resolveFile(mounts, requestURL) {
-  let pathname;
+function pathOf(requestURL) {
   try {
-    pathname = decodeURIComponent(new URL(requestURL, "http://127.0.0.1").pathname);
+    return decodeURIComponent(new URL(requestURL, "http://127.0.0.1").pathname);
   } catch {
     return null;
   }
-  if (pathname.endsWith("/")) pathname += "index.html";
+}
+
+/** The .wrl file names in a folder, sorted (what the viewer's world list shows, and more). */
+async function worldFiles(dir) {
+  return (await readdir(dir)).filter((name) => name.endsWith(".wrl")).sort();
+}
+
+// The file a request names. A folder path names its index.html, unless the server answers
+// folders with a listing of their own.
+async function resolveFile(mounts, requestURL, listing) {
+  let pathname = pathOf(requestURL);
+  if (pathname === null) return null;
+  if (pathname.endsWith("/")) {
+    if (listing) return null;
+    pathname += "index.html";
+  }
   for (const { prefix, dir } of mounts) {
     if (!pathname.startsWith(prefix)) continue;
     const root = path.resolve(dir);
@@ -346,7 +370,9 @@ export class Session {
   watch(page) {
     page.on("console", (message) => {
       if (process.env.ATRIUM_BROWSER_LOG === "1") console.log(`[page ${message.type()}] ${message.text()}`);
-      if (message.type() === "error") this.problem(`console error: ${message.text()}`);
+      // The browser reports an awaited 404 on the console too.
+      const awaited = this.expectMissing?.has(message.location()?.url) && /status of 404/.test(message.text());
+      if (message.type() === "error" && !awaited) this.problem(`console error: ${message.text()}`);
     });
     page.on("pageerror", (error) => this.problem(`page error: ${error.message}`));
     page.on("request", (request) => this.requests.push(request.url()));
@@ -355,7 +381,8 @@ export class Session {
         this.problem(`request failed: ${request.url()} (${request.failure()?.errorText})`);
     });
     page.on("response", (response) => {
-      if (response.status() >= 400) this.problem(`HTTP ${response.status()} for ${response.url()}`);
+      if (response.status() >= 400 && !(response.status() === 404 && this.expectMissing?.has(response.url())))
+        this.problem(`HTTP ${response.status()} for ${response.url()}`);
     });
   }
 }
@@ -364,28 +391,35 @@ export class Session {
  * Serves `root`, opens the viewer page for `world` and waits until X_ITE has loaded it.
  * Options: timeoutMs (load wait, default 60 s), viewerFromSource (serve the viewer page
  * and X_ITE from the source tree when `root` holds only worlds), viewport, browser (reuse
- * a launched browser). Returns a Session; close() it when done.
+ * a launched browser), plain (default true: the world exactly as written, from its own
+ * viewpoint; false: the full viewer with its framed view, lights and controls), listing
+ * and expectMissing (server paths whose 404 is not a fault) for the page's world list.
+ * Without `world` the page lists the folder's worlds; the session starts once it has.
+ * Returns a Session; close() it when done.
  */
 export async function openWorld({ root, world, timeoutMs = 60000, viewerFromSource = false,
-                                  viewport = { width: 800, height: 600 }, browser } = {}) {
+                                  viewport = { width: 800, height: 600 }, browser, plain = true,
+                                  listing = false, expectMissing = [] } = {}) {
   const ownsBrowser = !browser;
   browser ??= await launchBrowser();
-  const server = await serve(mountsFor(root, viewerFromSource));
+  const server = await serve(mountsFor(root, viewerFromSource), { listing });
   const context = await browser.newContext({ viewport });
   const page = await context.newPage();
   const session = new Session({ world, browser, ownsBrowser, server, context, page });
+  session.expectMissing = new Set(expectMissing.map((p) => `${server.url}${p}`));
   try {
     await context.route("**/*", (route, request) => session.route(route, request));
     context.on("page", (popup) => popup !== page && session.watch(popup));
     session.watch(page);
 
     const started = Date.now();
-    await page.goto(`${server.url}/index.html?world=${encodeURIComponent(world)}`, { timeout: timeoutMs });
+    const query = world ? `?world=${encodeURIComponent(world)}${plain ? "&plain" : ""}` : "";
+    await page.goto(`${server.url}/index.html${query}`, { timeout: timeoutMs });
     const state = await session.waitFor(
       () => page.evaluate(() => window.atriumViewer?.state !== "loading" && window.atriumViewer),
       { timeoutMs: Math.max(0, timeoutMs - (Date.now() - started)), intervalMs: 100,
         message: "X_ITE to load the world" });
-    if (state.state !== "loaded") throw new HarnessError(`${world}: ${state.error ?? state.state}`);
+    if (state.state !== (world ? "loaded" : "listed")) throw new HarnessError(`${world}: ${state.error ?? state.state}`);
     session.loadMs = state.loadMs;
     session.wallMs = Date.now() - started;
     await session.frames(3);

@@ -7,7 +7,7 @@ import { inflateSync } from "node:zlib";
 // Viewpoint projection
 
 // Rotates v by the axis-angle rotation [x, y, z, angle] (Rodrigues' formula).
-function rotate([vx, vy, vz], [ax, ay, az, angle]) {
+export function rotate([vx, vy, vz], [ax, ay, az, angle]) {
   const length = Math.hypot(ax, ay, az) || 1;
   const [kx, ky, kz] = [ax / length, ay / length, az / length];
   const c = Math.cos(angle), s = Math.sin(angle), dot = kx * vx + ky * vy + kz * vz;

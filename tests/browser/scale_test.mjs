@@ -1,7 +1,7 @@
-// Checks on surface_scale.wrl (tests/browser/worlds/surface_scale_world.cpp): the 181 x 181
-// surface, its wire frame and its invisible pop-up surface are on screen within 10 seconds of
-// opening the page, the surface is graded by height, and the pop-up surface still finds the
-// point under the pointer.
+// Checks on surface_scale.wrl (tests/browser/worlds/surface_scale_world.cpp), the largest surface
+// graph: its two 181 x 181 surfaces, their wire frames and invisible pop-up surfaces are on
+// screen within 10 seconds of opening the page, the first surface is graded by height, and its
+// pop-up surface still finds the point under the pointer.
 //
 // Time is counted from navigation start until the first frames after X_ITE reported the world
 // loaded have been drawn (so the proto scripts' work and the first geometry builds are in). A
@@ -40,7 +40,10 @@ export default async function scaleChecks(session) {
   // (9.5, 0.6, 9.5) keeps the material's blue; the pop-up surface draws no markers.
   const view = await viewOf(session, "SCALE_VIEW");
   const at = (p) => project(view, p);
-  const picture = await grab(session);
+  // The geometry is complete once the hill top shows its colour.
+  let picture = await grab(session);
+  await session.waitFor(async () => hue((picture = await grab(session)).at(...at([3, 3.2, 3]))) !== null,
+    { message: "the hill top to be drawn" }).catch(() => {});
   const top = hue(picture.at(...at([3, 3.2, 3])));
   const low = hue(picture.at(...at([9.5, 0.6, 9.5])));
   assert.ok(top !== null && hueDistance(top, 50) < 30, `hill top hue ${top}`);

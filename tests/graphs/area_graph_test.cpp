@@ -9,6 +9,7 @@
 #include "atrium/graph_factory.hpp"
 #include "atrium/proto_path.hpp"
 #include "atrium/template_ctl.hpp"
+#include "test_factory.hpp"
 #include "vrml_reader.hpp"
 
 using namespace atrium;
@@ -21,11 +22,7 @@ struct ProtoPathGuard {
     ~ProtoPathGuard() { SetProtoPath(saved); }
 };
 
-// One control for the whole program: a new control resets the proto path from the settings.
-GraphFactory& Factory() {
-    static AtriumTemplateCtl control;
-    return *control.CreateFactory();
-}
+GraphFactory& Factory() { return TestFactory(); }
 
 std::shared_ptr<AreaGraph> NewGraph() { return Factory().CreateAreaGraph(); }
 

@@ -9,7 +9,16 @@ trap 'rm -rf "$work"' EXIT
 "$program" --out "$work/one" > "$work/one.log"
 "$program" --out "$work/two" > "$work/two.log"
 grep -qx "Created file $work/one/AreaGraphTest.wrl" "$work/one.log"
-cmp "$work/one/AreaGraphTest.wrl" "$work/two/AreaGraphTest.wrl"
+# With no kind named, every kind is written, and again identically.
+kinds=$("$program" --help | sed -n 's/.*Kinds: //p')
+test "$(grep -c '^Created file ' "$work/one.log")" -eq "$(wc -w <<< "$kinds")"
+for world in $(sed -n "s|^Created file $work/one/||p" "$work/one.log"); do
+    cmp "$work/one/$world" "$work/two/$world"
+done
+
+# Named kinds: just those worlds.
+"$program" --out "$work/some" column ribbon > "$work/some.log"
+test "$(cd "$work/some" && ls -- *GraphTest.wrl | tr '\n' ' ')" = "ColumnGraphTest.wrl RibbonGraphTest.wrl "
 for f in HV_GRAPH.wrl HV_UI.wrl HV_NAV.wrl index.html x_ite/x_ite.min.js; do
     test -s "$work/one/$f" || { echo "missing $f"; exit 1; }
 done

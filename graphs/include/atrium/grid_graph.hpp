@@ -22,7 +22,8 @@ namespace atrium {
 // reaction to the grid's cell-count events.
 //
 // Root children, in order: background, title, grid, legend, X axis, Y axis, Z axis,
-// interactivity, viewpoints, lights, then the kind's series group.
+// interactivity, viewpoints, lights, then the kind's series group (and the combination graphs'
+// surface group).
 class GridGraph : public Graph {
 public:
     std::shared_ptr<BackgroundInfo> BackgroundProps() const { return background_; }
@@ -44,8 +45,9 @@ protected:
     // Creates background, grid, title, legend and the three axes, in that order.
     GridGraph();
     // Creates interactivity, viewpoints and lights, the root and the series group, and the
-    // routes; a kind calls it once its own collection exists.
-    void Assemble();
+    // routes; a kind calls it once its own collection exists. A lastGroup joins the root after
+    // the series group; the kind keeps it up to date in its series step.
+    void Assemble(std::shared_ptr<holvane::Group> lastGroup = nullptr);
 
     // The kind's series step: the legend and the series group are already empty; lay out each
     // item, append it to the group, enter it in the legend and add its routes.

@@ -1,5 +1,6 @@
 #pragma once
-// The series steps that the area and ribbon graphs (and the column graph per slot) share.
+// The series steps that the area, ribbon and column graphs (and the combination graphs built
+// from them) share: one series per Z cell, and the layout of a list of series in their cells.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -25,36 +26,78 @@ void KeepOnePerCell(SeriesCollection<T>& series, std::int16_t n, const std::func
     while (series.Count() > n) series.RemoveSeries(static_cast<std::int16_t>(n + 1));
 }
 
+// KeepOnePerCell with new series of T whose Depth is half the grid's current Z cell.
+template <class T>
+void KeepOnePerCell(SeriesCollection<T>& series, const GridInfo& grid, std::int16_t n) {
+    const float cellDepth = grid.Depth() / static_cast<float>(grid.ZAxisCellCount());
+    KeepOnePerCell<T>(series, n, [cellDepth] {
+        auto s = std::make_shared<T>();
+        s->SetDepth(cellDepth / 2);
+        return s;
+    });
+}
+
+// Series index (1..count) of the collection; outside it raises holvane::kObjectError
+// "Invalid series index, series count = " followed by the count.
+template <class T>
+std::shared_ptr<T> GetSeriesAt(const SeriesCollection<T>& series, std::int16_t index) {
+    if (index < 1 || index > series.Count())
+        holvane::Fail("Invalid series index, series count = " + std::to_string(series.Count()));
+    return series.Get1Series(index);
+}
+
 // The translation z that centres a series of the given depth in Z cell i (1-based):
 // (i - 1) x cellDepth + cellDepth / 2 - depth / 2, with i - 1 a single float and the rest
 // computed in double and rounded once.
 float SeriesCellZ(std::int16_t i, float cellDepth, float depth);
 
+// How one LayOutSeriesInCells call names what it routes: series i's toggle is named
+// togglePrefix + i; with a checkBoxPrefix, the legend box just added for it is renamed
+// checkBoxPrefix + i (otherwise the box keeps its own name, "CHECK_BOX_" + its number).
+struct SeriesNames {
+    std::string togglePrefix = "SERIES_TOGGLE_";
+    std::string checkBoxPrefix;
+};
+
+// The x of a series' root at the middle of the first X cell.
+struct CellCentre {
+    template <class T>
+    float operator()(const T&, float cellWidth) const {
+        return cellWidth / 2;
+    }
+};
+
 // Lays out series in their Z cells for export: series i gets one point per X cell spaced a cell
-// apart, its root at x = cellWidth / 2 and z = SeriesCellZ(i, …), joins the group, copies its
-// heights into its pop-ups, and when shown in the legend is entered there (its toggle named
-// togglePrefix + i and switched by the box just added). T offers SetCount, SetSpacing, Depth,
-// RootNode, Height, PopupProps, ShowInLegend, Appearance, LegendText and ContentToggle.
-template <class T>
+// apart, its root at x = xOf(series, cellWidth) and z = SeriesCellZ(i, …), joins the group,
+// copies its heights into its pop-ups, and when shown in the legend is entered there (its toggle
+// switched by the box just added, both named as names says; a toggle left unrouted loses any
+// name an earlier export gave it). T offers SetCount, SetSpacing,
+// Depth, RootNode, Height, PopupProps, ShowInLegend, Appearance, LegendText and ContentToggle.
+// This is the whole series step of the area and ribbon graphs and one slot's step of the
+// column graph.
+template <class T, class XOf = CellCentre>
 void LayOutSeriesInCells(const GridInfo& grid, LegendInfo& legend, const std::vector<std::shared_ptr<T>>& series,
-                         holvane::Group& group, holvane::RouteCollection& routes,
-                         const std::string& togglePrefix = "SERIES_TOGGLE_") {
+                         holvane::Group& group, holvane::RouteCollection& routes, const SeriesNames& names = {},
+                         XOf xOf = {}) {
     const std::int16_t xCells = grid.XAxisCellCount();
     const float cellWidth = grid.Width() / static_cast<float>(xCells);
     const float cellDepth = grid.Depth() / static_cast<float>(grid.ZAxisCellCount());
     for (std::size_t k = 0; k < series.size(); ++k) {
         const T& s = *series[k];
-        const auto i = static_cast<std::int16_t>(k + 1);
+        const std::string number = std::to_string(k + 1);
         series[k]->SetCount(xCells);
         series[k]->SetSpacing(cellWidth);
         auto root = std::static_pointer_cast<holvane::Transform>(s.RootNode());
-        root->TranslationField()->SetX(cellWidth / 2);
-        root->TranslationField()->SetZ(SeriesCellZ(i, cellDepth, s.Depth()));
+        root->TranslationField()->SetX(xOf(s, cellWidth));
+        root->TranslationField()->SetZ(SeriesCellZ(static_cast<std::int16_t>(k + 1), cellDepth, s.Depth()));
         group.ChildrenField()->Add(root);
         s.PopupProps()->Height()->CopyFrom(*s.Height());
-        if (s.ShowInLegend())
-            EnterInLegend(legend, s.Appearance(), s.LegendText(), s.ContentToggle(), togglePrefix + std::to_string(i),
-                          routes);
+        // Names are given afresh: a toggle that no box switches this time carries none.
+        if (const auto& toggle = s.ContentToggle()) toggle->SetDEFName({});
+        if (!s.ShowInLegend()) continue;
+        EnterInLegend(legend, s.Appearance(), s.LegendText(), s.ContentToggle(), names.togglePrefix + number, routes);
+        if (legend.UseSeriesToggle() && !names.checkBoxPrefix.empty())
+            legend.Get1CheckBox(legend.SeriesToggles()->Count())->SetDEFName(names.checkBoxPrefix + number);
     }
 }
 

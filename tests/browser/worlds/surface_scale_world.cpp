@@ -1,8 +1,9 @@
-// Writes surface_scale.wrl: the largest surface a surface graph draws, 181 x 181 heights
-// (32,761 points), as a graded qrx_Surface, its qrx_ElevationWireframe (every fifth lattice line
-// each way) and an invisible qrx_PopupSurface with one pop-up text per point, under a grid of
-// 10 x 4 x 10 units. The index of the point under the pointer reaches the Switch POINT_OVER.
-// The proto files are copied beside the world.
+// Writes surface_scale.wrl: the largest surface graph, 181 x 181 cells over a grid of
+// 10 x 4 x 10 units with two surfaces of 32,761 points, each with its pop-up surface, built
+// through SurfaceGraph. The first surface is graded by height and its wireframe draws every
+// fifth lattice line each way; the second lies below it, half transparent. The index of the
+// first surface's point under the pointer reaches the Switch POINT_OVER. The proto files are
+// copied beside the world.
 //
 //   surface_scale_world OUTPUT_FOLDER
 //
@@ -14,36 +15,94 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <vector>
 
+#include "atrium/graph_factory.hpp"
 #include "atrium/proto_path.hpp"
+#include "atrium/surface_graph.hpp"
+#include "atrium/template_ctl.hpp"
 #include "holvane/holvane.hpp"
 #include "proto_files.hpp"
 
-
 namespace {
 
-constexpr int kSide = 181;
-constexpr float kSpacing = 10.0f / (kSide - 1);
+constexpr std::int16_t kSide = 181;
+constexpr float kCell = 10.0f / kSide;
 
-std::shared_ptr<holvane::Appearance> Look(float r, float g, float b) {
-    auto material = atrium::MakeCoreNode<holvane::Material>();
-    material->DiffuseColorField()->SetValues(r, g, b);
-    material->SpecularColorField()->SetValues(0.3f, 0.3f, 0.3f);
-    auto appearance = atrium::MakeCoreNode<holvane::Appearance>();
-    appearance->MaterialField()->SetValue(material);
-    return appearance;
-}
-
-// Two hills and a valley over the 10 x 10 square, between 0 and 4.
+// Two hills and a valley over the 10 x 10 square, between 0 and 4, at the centre of cell (i, j)
+// counted from 1.
 float HeightAt(int i, int j) {
-    const float x = static_cast<float>(i) * kSpacing, z = static_cast<float>(j) * kSpacing;
+    const float x = (static_cast<float>(i) - 0.5f) * kCell, z = (static_cast<float>(j) - 0.5f) * kCell;
     auto hill = [&](float cx, float cz, float r, float h) {
         const float d2 = (x - cx) * (x - cx) + (z - cz) * (z - cz);
         return h * std::exp(-d2 / (r * r));
     };
     return 0.6f + hill(3, 3, 2.2f, 2.6f) + hill(7, 6.5f, 1.6f, 1.8f) - hill(6, 2, 1.5f, 0.5f) +
            0.15f * std::sin(x * 2.1f) * std::cos(z * 1.7f);
+}
+
+std::string Text(float value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::round(value * 100) / 100).ptr;
+    return {buffer, end};
+}
+
+std::shared_ptr<atrium::SurfaceGraph> BuildGraph() {
+    static atrium::AtriumTemplateCtl control;
+    atrium::SetProtoPath("");  // the proto files stand beside the world
+    auto graph = control.CreateFactory()->CreateSurfaceGraph();
+    graph->BackgroundProps()->SetBackgroundColor(0x33261F);
+    graph->BackgroundProps()->SetUseBackgroundColorFade(false);
+    auto grid = graph->GridProps();
+    grid->SetWidth(10);
+    grid->SetHeight(4);
+    grid->SetDepth(10);
+    grid->SetXAxisCellCount(kSide);
+    grid->SetYAxisCellCount(4);
+    grid->SetZAxisCellCount(kSide);
+    grid->SetWallColor(0xC2CCD1);
+    // Grey labels from 0 to 4: nothing white but the pop-up panel.
+    graph->YAxisProps()->SetMin(0);
+    graph->YAxisProps()->SetMax(4);
+    for (atrium::AxisBase* axis : {static_cast<atrium::AxisBase*>(graph->XAxisProps().get()),
+                                   static_cast<atrium::AxisBase*>(graph->YAxisProps().get()),
+                                   static_cast<atrium::AxisBase*>(graph->ZAxisProps().get())})
+        axis->SetLabelColor(0x909090);
+    graph->LegendProps()->SetTextColor(0x909090);
+    graph->SetSurfaceCount(2);
+    for (std::int16_t s = 1; s <= 2; ++s) {
+        auto surface = graph->GetSurface(s);
+        auto popups = surface->PopupProps();
+        popups->SetUsePopups(true);
+        popups->SetTextHeight(0.5f);
+        popups->SetBorderColor(0xFF00FF);
+        for (std::int16_t z = 1; z <= kSide; ++z)
+            for (std::int16_t x = 1; x <= kSide; ++x) {
+                float h = s == 1 ? HeightAt(x, z) : 0.4f * HeightAt(x, z) - 0.3f;
+                surface->Set1HeightPoint(x, z, h, Text(h));
+            }
+    }
+    auto first = graph->GetSurface(1);
+    first->Material()->DiffuseColorField()->SetValues(0.15f, 0.35f, 0.8f);
+    first->Material()->SpecularColorField()->SetValues(0.3f, 0.3f, 0.3f);
+    first->SurfaceNode()->GradeColorField()->SetValues(0.95f, 0.85f, 0.3f);
+    first->SurfaceNode()->UseGradeField()->SetValue(true);
+    first->SetWireColor(0x261A1A);
+    first->WireframeNode()->XMaskField()->Values() = {0, 0, 1, 0, 0};
+    first->WireframeNode()->ZMaskField()->Values() = {0, 0, 1, 0, 0};
+    first->PopupProps()->PopupSurfaceNode()->SetDEFName("POPUPS");
+    auto second = graph->GetSurface(2);
+    second->Material()->DiffuseColorField()->SetValues(0.8f, 0.3f, 0.5f);
+    second->Material()->TransparencyField()->SetValue(0.5f);
+    second->SetWireColor(0x605050);
+    second->WireframeNode()->XMaskField()->Values() = {0, 0, 1, 0, 0};
+    second->WireframeNode()->ZMaskField()->Values() = {0, 0, 1, 0, 0};
+
+    auto view = graph->Viewpoints()->AddViewpoint();
+    view->SetDEFName("SCALE_VIEW");
+    view->DescriptionField()->SetValue("181 x 181 surface graph");
+    view->PositionField()->SetValues(18.0f, 13.0f, 20.0f);
+    view->OrientationField()->SetEulerValues(-0.5f, 0.714f, 0.0f);  // towards (5, 2, 5)
+    return graph;
 }
 
 }  // namespace
@@ -54,77 +113,23 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        atrium::SetProtoPath("");  // the proto files stand beside the world
-        std::vector<float> heights;
-        std::vector<std::string> texts;
-        heights.reserve(kSide * kSide);
-        texts.reserve(kSide * kSide);
-        for (int j = 0; j < kSide; ++j)
-            for (int i = 0; i < kSide; ++i) {
-                heights.push_back(HeightAt(i, j));
-                char buffer[32];
-                const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::round(heights.back() * 100) / 100).ptr;
-                texts.emplace_back(buffer, end);
-            }
+        auto graph = BuildGraph();
+        graph->ExportToString(false, false);  // lays the graph out; its legend has no toggles, so no routes
 
-        auto surface = atrium::MakeGraphNode<holvane::graph::qrx_Surface>();
-        surface->AppearanceField()->SetValue(Look(0.15f, 0.35f, 0.8f));
-        surface->GradeColorField()->SetValues(0.95f, 0.85f, 0.3f);
-        surface->UseGradeField()->SetValue(true);
-        auto wires = atrium::MakeGraphNode<holvane::graph::qrx_ElevationWireframe>();
-        wires->ColorField()->SetValues(0.1f, 0.1f, 0.15f);
-        wires->XMaskField()->Values() = {1, 0, 0, 0, 0};
-        wires->ZMaskField()->Values() = {1, 0, 0, 0, 0};
-        auto popups = atrium::MakeGraphNode<holvane::graph::qrx_PopupSurface>();
-        popups->SetDEFName("POPUPS");
-        popups->TransparencyField()->SetValue(1.0f);
-        popups->RadiusField()->SetValue(kSpacing / 2);
-        popups->PopupHeightField()->SetValue(0.3f);
-        popups->PopupTextField()->Values() = texts;
-        popups->BorderColorField()->SetValues(1.0f, 0.0f, 1.0f);
-
-        auto set = [&](auto& node) {
-            node->XDimensionField()->SetValue(kSide);
-            node->ZDimensionField()->SetValue(kSide);
-            node->XSpacingField()->SetValue(kSpacing);
-            node->ZSpacingField()->SetValue(kSpacing);
-            node->HeightField()->Values() = heights;
-        };
-        set(surface);
-        set(wires);
-        set(popups);
-
-        auto grid = atrium::MakeGraphNode<holvane::graph::qrx_ChartGrid>();
-        grid->AppearanceField()->SetValue(Look(0.82f, 0.8f, 0.76f));
-        grid->LineColorField()->SetValues(0.35f, 0.35f, 0.4f);
-        grid->XDimensionField()->SetValue(11);
-        grid->YDimensionField()->SetValue(5);
-        grid->ZDimensionField()->SetValue(11);
-        grid->ThicknessField()->SetValue(0.03f);
-
+        // The graph under a root that adds the examine navigation and the pointer's index.
         auto root = atrium::MakeCoreNode<holvane::Transform>();
-        auto background = atrium::MakeCoreNode<holvane::Background>();
-        background->SkyColorField()->Values() = {{0.13f, 0.15f, 0.2f}};
         auto navigation = atrium::MakeCoreNode<holvane::NavigationInfo>();
         navigation->TypeField()->Values() = {"EXAMINE", "ANY"};
-        auto view = atrium::MakeCoreNode<holvane::Viewpoint>();
-        view->SetDEFName("SCALE_VIEW");
-        view->DescriptionField()->SetValue("181 x 181 surface");
-        view->PositionField()->SetValues(18.0f, 13.0f, 20.0f);
-        view->OrientationField()->SetEulerValues(-0.5f, 0.714f, 0.0f);  // towards (5, 2, 5)
-        // The index of the point under the pointer, for the browser test.
         auto pointOver = atrium::MakeCoreNode<holvane::Switch>();
         pointOver->SetDEFName("POINT_OVER");
-        for (const holvane::NodePtr& node :
-             {holvane::NodePtr(background), holvane::NodePtr(navigation), holvane::NodePtr(view), holvane::NodePtr(grid),
-              holvane::NodePtr(surface), holvane::NodePtr(wires), holvane::NodePtr(popups), holvane::NodePtr(pointOver)})
+        for (const holvane::NodePtr& node : {holvane::NodePtr(navigation), graph->RootNode(), holvane::NodePtr(pointOver)})
             root->ChildrenField()->Add(node);
 
         const std::filesystem::path folder = argv[1];
         std::error_code ec;
         std::filesystem::create_directories(folder, ec);  // a failure shows as a failed write
         holvane::RouteCollection routes;
-        routes.Add(popups, "mouseOverIndex", pointOver, "set_whichChoice");
+        routes.Add(graph->GetSurface(1)->PopupProps()->PopupSurfaceNode(), "mouseOverIndex", pointOver, "set_whichChoice");
         const auto file = folder / "surface_scale.wrl";
         if (!holvane::VRMLFileTraverser().Write(file, *root, routes)) {
             std::fprintf(stderr, "cannot write %s\n", file.c_str());

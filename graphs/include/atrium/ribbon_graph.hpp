@@ -1,0 +1,12 @@
+#pragma once
+// The ribbon graph: one ribbon series per Z cell of its grid.
+#include "atrium/cell_series_graph.hpp"
+#include "atrium/ribbon_series_info.hpp"
+
+namespace atrium {
+
+// Draws each series as a ribbon standing in its own Z cell; the grid's Z cell count decides
+// how many series there are (none until ZAxisCellCount is first set).
+class RibbonGraph final : public CellSeriesGraph<RibbonSeriesInfo> {};
+
+}  // namespace atrium

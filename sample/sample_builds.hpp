@@ -1,0 +1,31 @@
+#pragma once
+// The builds of the sample programs: one template control, one random sequence and one
+// output folder for a whole run, so a run's first build of a kind always has the same data.
+#include <filesystem>
+
+#include "atrium/template_ctl.hpp"
+#include "graph_builders.hpp"
+#include "sample_random.hpp"
+
+namespace atrium_test {
+
+class SampleBuilds {
+public:
+    // Creates folder and puts the proto files, the viewer page and X_ITE there; throws
+    // std::runtime_error naming the folder when that fails.
+    explicit SampleBuilds(std::filesystem::path folder);
+
+    // Builds one kind into the folder (replacing its file) and returns the file written;
+    // throws std::runtime_error ("Could not write FILE" or "Could not build FILE: why") when
+    // the graph could not be built or written.
+    std::filesystem::path Build(const GraphBuilder& builder);
+
+    const std::filesystem::path& Folder() const { return folder_; }
+
+private:
+    std::filesystem::path folder_;
+    atrium::AtriumTemplateCtl control_;  // the worlds find the proto files beside them
+    SampleRandom random_;
+};
+
+}  // namespace atrium_test

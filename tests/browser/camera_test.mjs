@@ -1,0 +1,67 @@
+// The viewer's camera arithmetic (viewer/camera.js) without a browser: the framed view shows
+// every point inside the margins and touches them (no looser than needed), for wide, tall
+// and square canvases and headings from several sides; turning never rolls the view nor
+// takes it past its elevation limits; orientations read back as the heading they came from.
+//   node --test tests/browser/camera_test.mjs
+import assert from "node:assert/strict";
+import test from "node:test";
+
+import * as camera from "../../viewer/camera.js";
+
+const dot = (a, b) => a.reduce((s, v, i) => s + v * b[i], 0);
+const sub = (a, b) => a.map((v, i) => v - b[i]);
+
+// Canvas pixel of world point p for a camera (fov over the smaller side).
+function pixel(cam, p, { width, height }) {
+  const { right, up, back } = camera.axes(cam);
+  const d = sub(p, cam.position), depth = -dot(d, back);
+  const [tx, ty] = camera.halfTangents(cam.fov, width, height);
+  return [width / 2 * (1 + dot(d, right) / depth / tx), height / 2 * (1 - dot(d, up) / depth / ty)];
+}
+
+// A chart-like cloud: a 10 x 9 x 8 box with a title above it and labels sticking out.
+const points = [];
+for (const x of [0, 10]) for (const y of [0, 9]) for (const z of [0, 8]) points.push([x, y, z]);
+points.push([2, 11, 0], [8, 11, 0], [-2, 0, 9], [12, 1, 3]);
+
+test("the framed view fits every point inside the margins and touches them", () => {
+  for (const size of [{ width: 1366, height: 734 }, { width: 800, height: 566 }, { width: 400, height: 900 }, { width: 500, height: 500 }])
+    for (const [yaw, pitch] of [[0.05, -0.05], [0.8, -0.6], [-2.5, 0.3], [Math.PI, -1.2]]) {
+      const margin = 12;
+      const cam = camera.frame(points, { yaw, pitch, fov: 0.785398 }, { ...size, margin });
+      const seen = points.map((p) => pixel(cam, p, size));
+      const where = `${size.width} x ${size.height}, yaw ${yaw}, pitch ${pitch}`;
+      for (const [x, y] of seen)
+        assert.ok(x >= margin - 1e-6 && x <= size.width - margin + 1e-6 && y >= margin - 1e-6 && y <= size.height - margin + 1e-6,
+          `${where}: a point at (${x}, ${y})`);
+      // Tight: in one direction the points reach both margins.
+      const touches = (k, extent) => seen.some((s) => Math.abs(s[k] - margin) < 1e-6) &&
+                                     seen.some((s) => Math.abs(s[k] - (extent - margin)) < 1e-6);
+      assert.ok(touches(0, size.width) || touches(1, size.height), `${where}: the view is tight`);
+    }
+});
+
+test("turning keeps the view upright and within its elevation limits", () => {
+  let cam = camera.frame(points, { yaw: 0.05, pitch: -0.05, fov: 0.785398 }, { width: 800, height: 566 });
+  const distance = Math.hypot(...sub(cam.position, cam.pivot));
+  for (const [dYaw, dPitch] of [[0.3, 2], [-4, -0.5], [1, -9], [0, 9], [7, 0.2]]) {
+    cam = camera.turn(cam, dYaw, dPitch);
+    const { right, up } = camera.axes(cam);
+    assert.ok(Math.abs(right[1]) < 1e-12, "no roll");
+    assert.ok(up[1] > 0, "up stays up");
+    assert.ok(cam.pitch >= camera.PITCH_LIMITS[0] && cam.pitch <= camera.PITCH_LIMITS[1]);
+    assert.ok(Math.abs(Math.hypot(...sub(cam.position, cam.pivot)) - distance) < 1e-9, "turns about the pivot");
+  }
+  assert.equal(camera.turn(cam, 0, -9).pitch, camera.PITCH_LIMITS[0]);
+  assert.equal(camera.turn(cam, 0, 9).pitch, camera.PITCH_LIMITS[1]);
+});
+
+test("an orientation reads back as its heading, without its roll", () => {
+  for (const [yaw, pitch] of [[0, 0], [0.05, -0.05], [2.9, -1.2], [-1.5, 0.5]]) {
+    const back = camera.headingOf(camera.orientationOf({ yaw, pitch }));
+    assert.ok(Math.abs(back.yaw - yaw) < 1e-9 && Math.abs(back.pitch - pitch) < 1e-9, `${yaw}, ${pitch}: ${JSON.stringify(back)}`);
+  }
+  // The sample's viewpoint: turned by about -0.05 about x, then 0.05 about y, with a trace of roll.
+  const sample = camera.headingOf([-0.70699626, 0.70699626, 0.01767859, 0.07070699]);
+  assert.ok(Math.abs(sample.yaw - 0.05) < 1e-3 && Math.abs(sample.pitch + 0.05) < 1e-3, JSON.stringify(sample));
+});

@@ -1,0 +1,176 @@
+// Checks the full viewer page on every world of a folder the sample program wrote:
+//   node tests/browser/viewer_test.mjs --root DIR --out SCREENSHOT_DIR [--interaction WORLD]
+// Each world loads at 1366 x 768 and at 800 x 600 without a fault, and in the framed view
+// every drawn shape (title, legend, axis labels, series) lies inside the canvas and no
+// drawing touches the canvas edges; a screenshot of each is saved as
+// viewer_NAME_WIDTHxHEIGHT.png. On the interaction world (default AreaGraphTest.wrl): the
+// whole-chart view comes back after a drag, the world's viewpoint can be chosen from the
+// list, turning keeps the up direction up, a value's
+// pop-up shows from anywhere over its cell, and the PNG button saves the canvas. The page
+// without a world lists the folder's worlds, from worlds.json and from a directory listing.
+// Exit status as for harness.mjs (77 = skipped).
+import assert from "node:assert/strict";
+import { readdir, readFile } from "node:fs/promises";
+import path from "node:path";
+import { parseArgs } from "node:util";
+
+import { exitStatus, launchBrowser, openWorld } from "./harness.mjs";
+import { decodePNG, grab, project, rotate } from "./proto_views.mjs";
+
+const SIZES = [{ width: 1366, height: 768 }, { width: 800, height: 600 }];
+const PROTO_FILES = ["HV_GRAPH.wrl", "HV_NAV.wrl", "HV_UI.wrl"];
+
+// The view X_ITE shows now, as proto_views.project() takes it.
+async function currentView(session) {
+  const { eye, orientation, fov } = await session.evaluate((browser) => {
+    const v = browser.activeViewpoint;
+    return { eye: Array.from(v.position), orientation: Array.from(v.orientation), fov: v.fieldOfView };
+  });
+  return { eye, orientation, fov, ...(await session.canvasSize()) };
+}
+
+// Every shape drawn now, as the viewer's own scene reader sees it: { type, texts, corners }.
+function drawnShapes(session) {
+  return session.page.evaluate(async () => (await import("./scene_tools.js")).drawnShapes(X3D.getBrowser("#world")));
+}
+
+// The colour most pixels of the canvas's outermost frame have, and how many differ from it.
+function edgeDeviation(picture, inset = 2) {
+  const pixels = [];
+  for (let x = inset; x < picture.width - inset; x++) pixels.push(picture.at(x, inset), picture.at(x, picture.height - 1 - inset));
+  for (let y = inset; y < picture.height - inset; y++) pixels.push(picture.at(inset, y), picture.at(picture.width - 1 - inset, y));
+  const counts = new Map();
+  for (const p of pixels) counts.set(p.join(), (counts.get(p.join()) ?? 0) + 1);
+  const background = [...counts].sort((a, b) => b[1] - a[1])[0][0].split(",").map(Number);
+  const off = pixels.filter((p) => p.some((v, k) => Math.abs(v - background[k]) > 24));
+  return { background, off: off.length };
+}
+
+async function framedChecks(session, size) {
+  const view = await currentView(session);
+  assert.equal(view.width, size.width, "the canvas spans the window");
+  const shapes = await drawnShapes(session);
+  const texts = shapes.filter((s) => s.texts);
+  assert.ok(texts.length >= 3, `${session.world}: a title, a legend and axis labels (found ${texts.length} texts)`);
+  for (const shape of shapes) {
+    for (const corner of shape.corners) {
+      const [x, y] = project(view, corner);
+      const what = shape.texts ? `text ${JSON.stringify(shape.texts)}` : "a shape";
+      assert.ok(x >= -0.5 && x <= view.width + 0.5 && y >= -0.5 && y <= view.height + 0.5,
+        `${session.world} at ${view.width} x ${view.height}: ${what} reaches (${x.toFixed(1)}, ${y.toFixed(1)})`);
+    }
+  }
+  const edge = edgeDeviation(await grab(session));
+  assert.ok(edge.off === 0, `${session.world}: ${edge.off} pixels on the canvas edge differ from the background ${edge.background}`);
+}
+
+// The screen direction of the world's up at the middle of the canvas: [dx, dy] in pixels,
+// y downwards (straight up is [0, negative] when the view has no roll).
+async function upOnScreen(session) {
+  const view = await currentView(session);
+  const ahead = rotate([0, 0, -10], view.orientation).map((v, k) => v + view.eye[k]);
+  const [x0, y0] = project(view, ahead);
+  const [x1, y1] = project(view, [ahead[0], ahead[1] + 1, ahead[2]]);
+  return [x1 - x0, y1 - y0];
+}
+
+async function cameraPosition(session) {
+  return (await currentView(session)).eye;
+}
+
+const near = (a, b, eps = 1e-3) => a.every((v, i) => Math.abs(v - b[i]) <= eps);
+
+async function interactionChecks(session, out) {
+  const { width, height } = await session.canvasSize();
+  const [cx, cy] = [width / 2, height / 2];
+  const framed = await cameraPosition(session);
+
+  // Back to the whole chart after a drag, by the button and by the Home key.
+  await session.drag([cx, cy], [cx + 150, cy + 60]);
+  assert.ok(!near(await cameraPosition(session), framed), "a drag turns the view");
+  await session.page.click("#home");
+  await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the button's whole-chart view" });
+  await session.drag([cx, cy], [cx - 200, cy - 40]);
+  await session.page.keyboard.press("Home");
+  await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the Home key's whole-chart view" });
+
+  // The world's own viewpoint from the list, exactly where the world puts it.
+  await session.page.selectOption("#views", { label: "Initial viewpoint" });
+  await session.waitFor(async () => near(await cameraPosition(session), [6, 4, 20]), { message: "the world's viewpoint" });
+
+  // However far it is turned, up stays up on the screen and upright (no roll).
+  for (const [dx, dy] of [[0, -500], [0, 500], [400, 400], [-600, -300]]) {
+    await session.drag([cx, cy], [cx + dx / 4, cy + dy / 4], { steps: 4 });
+    await session.drag([cx, cy], [cx + dx, cy + dy], { steps: 12 });
+    const [ux, uy] = await upOnScreen(session);
+    assert.ok(uy < 0 && Math.abs(ux) < 1e-3 * Math.abs(uy) + 0.5, `after a drag by ${dx}, ${dy} the world's up points (${ux}, ${uy}) on the screen`);
+  }
+  await session.screenshot(path.join(out, "viewer_turned.png"));
+  await session.page.keyboard.press("Home");
+  await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the whole-chart view" });
+
+
+  // The PNG button saves the canvas as it is, named after the world.
+  const [download] = await Promise.all([session.page.waitForEvent("download"), session.page.click("#save")]);
+  assert.equal(download.suggestedFilename(), session.world.replace(/\.wrl$/, ".png"));
+  const picture = decodePNG(await readFile(await download.path()));
+  assert.deepEqual([picture.width, picture.height], [Math.round(width), Math.round(height)]);
+  const edge = edgeDeviation(picture);
+  assert.ok(picture.find(edge.background, { tolerance: 24 }).count < 0.9 * width * height, "the saved picture shows the chart");
+}
+
+async function listChecks(root, browser) {
+  const expected = (await readdir(root)).filter((n) => n.endsWith(".wrl") && !PROTO_FILES.includes(n)).sort();
+  for (const options of [{}, { listing: true, expectMissing: ["/worlds.json"] }]) {
+    const session = await openWorld({ root, world: null, browser, ...options });
+    try {
+      const links = await session.page.$$eval("#worlds a", (as) => as.map((a) => [a.textContent, a.getAttribute("href")]));
+      assert.deepEqual(links, expected.map((n) => [n, `?world=${encodeURIComponent(n)}`]),
+        options.listing ? "worlds from the directory listing" : "worlds from worlds.json");
+      session.check();
+    } finally {
+      await session.close();
+    }
+  }
+}
+
+async function main() {
+  const { values: args } = parseArgs({ options: {
+    root: { type: "string" }, out: { type: "string" },
+    interaction: { type: "string", default: "AreaGraphTest.wrl" } } });
+  if (!args.root || !args.out) {
+    console.error("usage: node tests/browser/viewer_test.mjs --root DIR --out SCREENSHOT_DIR [--interaction WORLD]");
+    return 2;
+  }
+  let browser;
+  try {
+    browser = await launchBrowser();
+    const worlds = (await readdir(args.root)).filter((n) => n.endsWith(".wrl") && !PROTO_FILES.includes(n)).sort();
+    assert.ok(worlds.includes(args.interaction), `${args.root} holds ${args.interaction}`);
+    for (const world of worlds)
+      for (const size of SIZES) {
+        const session = await openWorld({ root: args.root, world, browser, viewport: size, plain: false });
+        try {
+          const file = path.join(args.out, `viewer_${world.replace(/\.wrl$/, "")}_${size.width}x${size.height}.png`);
+          await session.screenshot(file);
+          await framedChecks(session, size);
+          if (world === args.interaction && size.width === 800) await interactionChecks(session, args.out);
+          session.check();
+          console.log(`PASS ${world} at ${size.width} x ${size.height}: ${file}`);
+        } finally {
+          await session.close();
+        }
+      }
+    await listChecks(args.root, browser);
+    console.log("PASS world list");
+    return 0;
+  } catch (error) {
+    const status = exitStatus(error);
+    console.error(`${status === 77 ? "SKIP" : "FAIL"}: ${error.message}`);
+    return status;
+  } finally {
+    await browser?.close();
+  }
+}
+
+main().then((status) => { process.exitCode = status; });
