@@ -123,6 +123,7 @@ void DensityGraph::LayOutSurfaces(holvane::RouteCollection& routes) {
     const std::int16_t zPoints = LatticeCount(grid.ZAxisCellCount(), "Z");
     legend_->ClearLegend();
     surfacesGroup_->ChildrenField()->Clear();
+    LegendInfo::EntryBatch batch(*legend_);
     for (std::size_t k = 0; k < surfaces_.Items().size(); ++k) {
         DensitySurfaceInfo& surface = *surfaces_.Items()[k];
         surface.SetXCount(xPoints);

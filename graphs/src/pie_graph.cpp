@@ -114,6 +114,7 @@ void PieGraph::PrepareExport(holvane::RouteCollection& routes) {
 void PieGraph::ExportSlices(holvane::RouteCollection& routes) {
     legend_->ClearLegend();
     sliceHolder_->ChildrenField()->Clear();
+    LegendInfo::EntryBatch batch(*legend_);
     // The slices follow each other from the +x axis: slice i turns back by the angles before it
     // and by half its own, as its inner Transform has centred it on +x.
     float turned = 0.0f;
