@@ -75,6 +75,12 @@ async function upOnScreen(session) {
   return [x1 - x0, y1 - y0];
 }
 
+// Up stays up on the screen, with no roll.
+async function assertUpright(session, when) {
+  const [ux, uy] = await upOnScreen(session);
+  assert.ok(uy < 0 && Math.abs(ux) < 1e-3 * Math.abs(uy) + 0.5, `${when} the world's up points (${ux}, ${uy}) on the screen`);
+}
+
 async function cameraPosition(session) {
   return (await currentView(session)).eye;
 }
@@ -128,8 +134,7 @@ async function interactionChecks(session, out) {
   for (const [dx, dy] of [[0, -500], [0, 500], [400, 400], [-600, -300]]) {
     await session.drag([cx, cy], [cx + dx / 4, cy + dy / 4], { steps: 4 });
     await session.drag([cx, cy], [cx + dx, cy + dy], { steps: 12 });
-    const [ux, uy] = await upOnScreen(session);
-    assert.ok(uy < 0 && Math.abs(ux) < 1e-3 * Math.abs(uy) + 0.5, `after a drag by ${dx}, ${dy} the world's up points (${ux}, ${uy}) on the screen`);
+    await assertUpright(session, `after a drag by ${dx}, ${dy}`);
   }
   await session.screenshot(path.join(out, "viewer_turned.png"));
   await session.page.keyboard.press("Home");
@@ -153,8 +158,7 @@ async function interactionChecks(session, out) {
   // next touch.
   await touch(session, Array.from({ length: 9 }, (_, k) => [[cx + 20 * k, cy + 8 * k]]));
   assert.ok(!near(await cameraPosition(session), framed), "a finger's drag turns the view");
-  const [ux, uy] = await upOnScreen(session);
-  assert.ok(uy < 0 && Math.abs(ux) < 1e-3 * Math.abs(uy) + 0.5, `after a finger's drag the world's up points (${ux}, ${uy})`);
+  await assertUpright(session, "after a finger's drag");
   const distance = async () => Math.hypot(...(await session.evaluate(() => {
     const { position, pivot } = window.atriumViewer.camera;
     return position.map((v, k) => v - pivot[k]);
