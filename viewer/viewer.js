@@ -90,7 +90,11 @@ function fullViewer(browser, name) {
   browser.setBrowserOption("ContextMenu", false); // its navigation entries would bypass ours
 
   const size = () => ({ width: canvas.clientWidth, height: canvas.clientHeight });
+  // Any other view (chosen from the list, turned, zoomed) ends the framing passes under way,
+  // which would otherwise take the view back to the whole chart.
+  let framing = 0;
   function show(next, framed = false) {
+    if (!framed) framing++;
     viewer.camera = next;
     viewer.framed = framed;
     nodes.place(next);
@@ -100,8 +104,10 @@ function fullViewer(browser, name) {
   // sees the billboards turned towards the view of the pass before, until the view settles.
   async function showWholeChart() {
     views.value = WHOLE;
+    const run = ++framing;
     for (let pass = 0; pass < 8; pass++) {
       await frames(2);
+      if (run !== framing) return;
       const corners = drawnShapes(browser).flatMap((shape) => shape.corners);
       if (!corners.length) return;
       const before = viewer.camera.position;
