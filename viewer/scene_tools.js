@@ -1,6 +1,6 @@
 // What the viewer reads from and adds to a loaded X_ITE scene: the world's viewpoints, the
 // corners of everything drawn, and the nodes it adds at run time (its own camera, lights and
-// navigation). The world file itself is never changed.
+// navigation, the series' pop-up sensors). The world file itself is never changed.
 
 /** Calls visit(node) once for every node reachable from the scene's root nodes. */
 export function walk(scene, visit) {
@@ -53,6 +53,34 @@ export function drawnShapes(browser) {
   };
   for (const node of browser.currentScene.rootNodes) if (node) visit(node.getValue(), new X3D.Matrix4());
   return shapes;
+}
+
+/** The nodes of an MFNode field `name` of node, or none when it has no such field. */
+function childNodes(node, name = "children") {
+  for (const field of node.getFieldDefinitions())
+    if (field.name === name && field.dataType === X3D.X3DConstants.MFNode) return Array.from(node[name]);
+  return [];
+}
+
+/**
+ * Makes each series its own pop-up target. A series pop-up strip lies in a Transform beside
+ * the series it belongs to, and its invisible markers catch the pointer only near the
+ * values; the strip cannot tell an area from a ribbon or a row of columns. So the strip's
+ * sensor (the TouchSensor DEF'd TOUCH in its proto body) is also put into the group that
+ * holds the series: the pointer anywhere over the drawn series, whatever its kind, reports
+ * to the strip, which shows the value of the cell nearest in x, and nothing is caught where
+ * the series is not drawn. The strip and the series share one frame, so the hit points
+ * need no conversion.
+ */
+export function shareStripSensors(scene) {
+  const joins = [];
+  walk(scene, (group) => {
+    for (const holder of childNodes(group))
+      if (holder.getNodeTypeName() === "Transform")
+        for (const strip of childNodes(holder))
+          if (strip.getNodeTypeName() === "qrx_PopupStrip") joins.push([group, strip.getValue().getBody().getNamedNode("TOUCH")]);
+  });
+  for (const [group, touch] of joins) group.children.push(touch);
 }
 
 // Lights from the six axis directions give every face, whichever way it turns, at least this

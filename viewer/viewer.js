@@ -12,7 +12,7 @@
 // loadMs counts from navigation start to the moment X_ITE has loaded the world and
 // everything it pulls in (EXTERNPROTO files, inlines, scripts) and the view is in place.
 import * as camera from "./camera.js";
-import { addViewerNodes, drawnShapes, worldViewpoints } from "./scene_tools.js";
+import { addViewerNodes, drawnShapes, shareStripSensors, worldViewpoints } from "./scene_tools.js";
 import { worldNames } from "./world_list.js";
 
 const MARGIN = 12; // CSS pixels kept clear at each canvas edge by the whole-chart view
@@ -86,10 +86,15 @@ function fullViewer(browser, name) {
   const home = first ? { ...camera.headingOf(Array.from(first.orientation)), fov: first.fieldOfView }
                      : { yaw: 0, pitch: 0, fov: Math.PI / 4 };
   const nodes = addViewerNodes(scene, camera);
+  shareStripSensors(scene);
   browser.setBrowserOption("ContextMenu", false); // its navigation entries would bypass ours
 
   const size = () => ({ width: canvas.clientWidth, height: canvas.clientHeight });
+  // Any other view (chosen from the list, turned, zoomed) ends the framing passes under way,
+  // which would otherwise take the view back to the whole chart.
+  let framing = 0;
   function show(next, framed = false) {
+    if (!framed) framing++;
     viewer.camera = next;
     viewer.framed = framed;
     nodes.place(next);
@@ -99,8 +104,10 @@ function fullViewer(browser, name) {
   // sees the billboards turned towards the view of the pass before, until the view settles.
   async function showWholeChart() {
     views.value = WHOLE;
+    const run = ++framing;
     for (let pass = 0; pass < 8; pass++) {
       await frames(2);
+      if (run !== framing) return;
       const corners = drawnShapes(browser).flatMap((shape) => shape.corners);
       if (!corners.length) return;
       const before = viewer.camera.position;
@@ -131,32 +138,56 @@ function fullViewer(browser, name) {
     views.blur(); // the keys turn the views again
   });
 
-  // Left drag turns, middle drag or Shift / Alt + left drag pans, the wheel zooms; a press
-  // that does not move stays a click for the world. A press on a part of the world that is
-  // dragged itself (a slider) is left to the world. The page sees the press before X_ITE
-  // does (capture), so X_ITE's hit is still the one of the pointer's last move.
+  // Mouse, pen and touch alike (Pointer Events): one pointer dragged turns (middle drag or
+  // Shift / Alt + drag pans), two fingers pinch to zoom, the wheel zooms. A press that does
+  // not move stays a click or a tap for the world (X_ITE hands both to its sensors). A drag
+  // that starts on a part of the world that is dragged itself (a slider) is left to the
+  // world: when the first move arrives, X_ITE's hit is still the one of the press.
   const onDragSensor = () => Array.from(browser.getHit().sensors.keys())
     .some((node) => node.getType().includes(X3D.X3DConstants.X3DDragSensorNode));
-  canvas.addEventListener("mousedown", (event) => {
-    if ((event.button !== 0 && event.button !== 1) || onDragSensor()) return;
-    const panning = event.button === 1 || event.shiftKey || event.altKey;
-    let [x, y] = [event.clientX, event.clientY];
-    let moving = false;
-    const move = (e) => {
-      const [dx, dy] = [e.clientX - x, e.clientY - y];
-      if (!moving && Math.hypot(dx, dy) < CLICK_SLOP) return;
-      moving = true;
-      [x, y] = [e.clientX, e.clientY];
-      show(panning ? camera.pan(viewer.camera, dx, dy, size().height)
-                   : camera.turn(viewer.camera, -dx * TURN_PER_PIXEL, -dy * TURN_PER_PIXEL));
-    };
-    const up = () => {
-      document.removeEventListener("mousemove", move);
-      document.removeEventListener("mouseup", up);
-    };
-    document.addEventListener("mousemove", move);
-    document.addEventListener("mouseup", up);
+  const pointers = new Map(); // pointerId -> [clientX, clientY] of the pointers pressed
+  let drag = null; // { panning, moving, left }: left to the world
+  const spread = () => {
+    const [a, b] = pointers.values();
+    return Math.hypot(a[0] - b[0], a[1] - b[1]);
+  };
+  canvas.addEventListener("pointerdown", (event) => {
+    if (event.button !== 0 && event.button !== 1) return;
+    pointers.set(event.pointerId, [event.clientX, event.clientY]);
+    if (pointers.size === 1) drag = { panning: event.button === 1 || event.shiftKey || event.altKey, moving: false, left: false };
   }, { capture: true });
+  document.addEventListener("pointermove", (event) => {
+    const last = pointers.get(event.pointerId);
+    if (!last) return;
+    const [x, y] = [event.clientX, event.clientY];
+    const [dx, dy] = [x - last[0], y - last[1]];
+    if (pointers.size >= 2) {
+      const before = spread();
+      pointers.set(event.pointerId, [x, y]);
+      drag.moving = true;
+      if (before > 0 && spread() > 0) show(camera.zoom(viewer.camera, before / spread()));
+      return;
+    }
+    if (!drag.moving) {
+      if (Math.hypot(dx, dy) < CLICK_SLOP) return;
+      drag.moving = true;
+      drag.left = onDragSensor();
+    }
+    pointers.set(event.pointerId, [x, y]);
+    if (drag.left) return;
+    show(drag.panning ? camera.pan(viewer.camera, dx, dy, size().height)
+                      : camera.turn(viewer.camera, -dx * TURN_PER_PIXEL, -dy * TURN_PER_PIXEL));
+  });
+  for (const type of ["pointerup", "pointercancel"])
+    document.addEventListener(type, (event) => {
+      if (!pointers.delete(event.pointerId)) return;
+      if (type === "pointerup" && event.pointerType === "touch" && !drag.moving) keepTouchAt(event);
+    });
+  // X_ITE reads no position from the end of a touch, so after a tap the world's sensors lose
+  // the finger and a value's pop-up vanishes at once. Once X_ITE is done with the release, a
+  // tap leaves the pointer where it was, as a mouse click does.
+  const keepTouchAt = ({ clientX, clientY }) => frames(2).then(() =>
+    canvas.shadowRoot.querySelector("canvas").dispatchEvent(new MouseEvent("mousemove", { clientX, clientY, bubbles: true })));
   canvas.addEventListener("wheel", (event) => {
     event.preventDefault();
     show(camera.zoom(viewer.camera, Math.exp(event.deltaY * ZOOM_PER_WHEEL_UNIT)));

@@ -6,7 +6,8 @@
 // viewer_NAME_WIDTHxHEIGHT.png. On the interaction world (default AreaGraphTest.wrl): the
 // whole-chart view comes back after a drag, the world's viewpoint can be chosen from the
 // list, turning keeps the up direction up, a value's
-// pop-up shows from anywhere over its cell, and the PNG button saves the canvas. The page
+// pop-up shows from anywhere over the series in its cell, a finger turns the chart, two
+// fingers zoom, a tap shows a value, and the PNG button saves the canvas. The page
 // without a world lists the folder's worlds, from worlds.json and from a directory listing.
 // Exit status as for harness.mjs (77 = skipped).
 import assert from "node:assert/strict";
@@ -74,11 +75,42 @@ async function upOnScreen(session) {
   return [x1 - x0, y1 - y0];
 }
 
+// Up stays up on the screen, with no roll.
+async function assertUpright(session, when) {
+  const [ux, uy] = await upOnScreen(session);
+  assert.ok(uy < 0 && Math.abs(ux) < 1e-3 * Math.abs(uy) + 0.5, `${when} the world's up points (${ux}, ${uy}) on the screen`);
+}
+
 async function cameraPosition(session) {
   return (await currentView(session)).eye;
 }
 
 const near = (a, b, eps = 1e-3) => a.every((v, i) => Math.abs(v - b[i]) <= eps);
+
+// The front series of the area world: its heights, the value its pop-up strip last reported
+// under the pointer, and whether the strip shows its panel (a node of the strip's proto body).
+function frontPopup(session) {
+  return session.evaluate((browser) => {
+    const parts = Array.from(browser.currentScene.getNamedNode("SERIES_TOGGLE_3").children);
+    const strip = parts.find((node) => node.getNodeTypeName() === "Transform").children[0];
+    return { heights: Array.from(parts.find((node) => node.getNodeTypeName().endsWith("Series")).height),
+             over: strip.mouseOverIndex, shown: strip.getValue().getBody().getNamedNode("PANEL").whichChoice === 0 };
+  });
+}
+
+// Touches the canvas as a touch screen does: steps[0] lists the canvas points where the
+// fingers land, each later step where they move to; then they lift.
+async function touch(session, steps) {
+  const cdp = await session.page.context().newCDPSession(session.page);
+  const box = await session.page.locator("#world").boundingBox();
+  const send = (type, points) => cdp.send("Input.dispatchTouchEvent",
+    { type, touchPoints: points.map(([x, y], id) => ({ x: box.x + x, y: box.y + y, id })) });
+  await send("touchStart", steps[0]);
+  for (const points of steps.slice(1)) await send("touchMove", points);
+  await send("touchEnd", []);
+  await cdp.detach();
+  await session.frames(4);
+}
 
 async function interactionChecks(session, out) {
   const { width, height } = await session.canvasSize();
@@ -94,7 +126,9 @@ async function interactionChecks(session, out) {
   await session.page.keyboard.press("Home");
   await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the Home key's whole-chart view" });
 
-  // The world's own viewpoint from the list, exactly where the world puts it.
+  // The world's own viewpoint from the list, exactly where the world puts it, even when
+  // chosen while the whole chart is still being framed.
+  await session.page.keyboard.press("Home");
   await session.page.selectOption("#views", { label: "Initial viewpoint" });
   await session.waitFor(async () => near(await cameraPosition(session), [6, 4, 20]), { message: "the world's viewpoint" });
 
@@ -102,13 +136,46 @@ async function interactionChecks(session, out) {
   for (const [dx, dy] of [[0, -500], [0, 500], [400, 400], [-600, -300]]) {
     await session.drag([cx, cy], [cx + dx / 4, cy + dy / 4], { steps: 4 });
     await session.drag([cx, cy], [cx + dx, cy + dy], { steps: 12 });
-    const [ux, uy] = await upOnScreen(session);
-    assert.ok(uy < 0 && Math.abs(ux) < 1e-3 * Math.abs(uy) + 0.5, `after a drag by ${dx}, ${dy} the world's up points (${ux}, ${uy}) on the screen`);
+    await assertUpright(session, `after a drag by ${dx}, ${dy}`);
   }
   await session.screenshot(path.join(out, "viewer_turned.png"));
   await session.page.keyboard.press("Home");
   await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the whole-chart view" });
 
+  // The front series (SERIES_TOGGLE_3, 0.3 deep, first point at x = 1, cells 2 wide): the
+  // pointer low in a value's cell, far below the values' 0.24-high markers, shows it.
+  const { heights } = await frontPopup(session);
+  const front = 8 * (2 / 3) + 4 / 3 - 0.15 + 0.3;
+  const view = await currentView(session);
+  const cellPoint = ([index, dx, share]) => project(view, [1 + 2 * index + dx, heights[index] * share, front]);
+  for (const cell of [[2, -0.7, 0.5], [0, 0.6, 0.25], [4, -0.4, 0.15]]) {
+    await session.hover(...cellPoint(cell));
+    await session.waitFor(async () => (await frontPopup(session)).over === cell[0],
+      { message: `value ${cell[0]}'s pop-up at ${cell[2]} of its height` });
+  }
+  await session.screenshot(path.join(out, "viewer_hover.png"));
+
+  // On a touch screen: a finger dragged turns the chart and keeps it upright, two fingers
+  // pinched apart bring it closer, and a tap on a series shows the value there until the
+  // next touch.
+  await touch(session, Array.from({ length: 9 }, (_, k) => [[cx + 20 * k, cy + 8 * k]]));
+  assert.ok(!near(await cameraPosition(session), framed), "a finger's drag turns the view");
+  await assertUpright(session, "after a finger's drag");
+  const distance = async () => Math.hypot(...(await session.evaluate(() => {
+    const { position, pivot } = window.atriumViewer.camera;
+    return position.map((v, k) => v - pivot[k]);
+  })));
+  const apart = await distance();
+  await touch(session, Array.from({ length: 6 }, (_, k) => [[cx - 50 - 10 * k, cy], [cx + 50 + 10 * k, cy]]));
+  assert.ok(Math.abs(await distance() - apart / 2) < 1e-6 * apart, "fingers twice as far apart halve the distance");
+  await session.page.keyboard.press("Home");
+  await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the whole-chart view" });
+  await touch(session, [[cellPoint([1, 0.6, 0.3])]]);
+  await session.waitFor(async () => {
+    const popup = await frontPopup(session);
+    return popup.over === 1 && popup.shown;
+  }, { message: "value 1's pop-up after a tap" });
+  await session.screenshot(path.join(out, "viewer_tap.png"));
 
   // The PNG button saves the canvas as it is, named after the world.
   const [download] = await Promise.all([session.page.waitForEvent("download"), session.page.click("#save")]);
