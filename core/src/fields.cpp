@@ -263,10 +263,6 @@ void SFNode::Traverse(Traverser& traverser, std::int16_t tabCount) {
     value_->Traverse(traverser, tabCount);
 }
 
-void SFNode::RegisterProtos(Traverser& traverser) {
-    if (value_ && traverser.FirstRegistration(*value_)) value_->RegisterProtos(traverser);
-}
-
 bool MFNode::RemoveNode(const NodePtr& node) {
     auto it = std::find(values_.begin(), values_.end(), node);
     if (it == values_.end()) return false;
@@ -282,11 +278,6 @@ void MFNode::Traverse(Traverser& traverser, std::int16_t tabCount) {
     for (const NodePtr& node : values_) node->Traverse(traverser, inner);
     traverser.BeginLine(tabCount).Append(']');
     traverser.EndLine();
-}
-
-void MFNode::RegisterProtos(Traverser& traverser) {
-    for (const NodePtr& node : values_)
-        if (node && traverser.FirstRegistration(*node)) node->RegisterProtos(traverser);
 }
 
 std::shared_ptr<Field> MakeField(FieldType type) {

@@ -149,11 +149,6 @@ void Node::TraverseFields(Traverser& traverser, std::int16_t tabCount) {
     }
 }
 
-void Node::RegisterChildProtos(Traverser& traverser) {
-    for (const auto& field : fields_)
-        if (field->Type() == FieldType::SFNode || field->Type() == FieldType::MFNode) field->RegisterProtos(traverser);
-}
-
 void Node::Traverse(Traverser& traverser, std::int16_t tabCount) {
     if (tabCount < 0)
         throw Error(kInvalidArgument, "Cannot write " + nodeType_ + " at nesting depth " + std::to_string(tabCount) +
@@ -170,7 +165,5 @@ void Node::Traverse(Traverser& traverser, std::int16_t tabCount) {
     TraverseFields(traverser, tabCount);
     traverser.WriteLine(std::string(static_cast<std::size_t>(tabCount), '\t').append("}"));
 }
-
-void Node::RegisterProtos(Traverser& traverser) { RegisterChildProtos(traverser); }
 
 }  // namespace holvane

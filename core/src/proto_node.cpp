@@ -24,9 +24,6 @@ void ProtoNode::TraverseHeader(Traverser& traverser) {
     traverser.WriteLine("");
 }
 
-void ProtoNode::RegisterProtos(Traverser& traverser) {
-    traverser.RegisterProto(*this);
-    RegisterChildProtos(traverser);
-}
+void ProtoNode::RegisterProtos(Traverser& traverser) { traverser.RegisterProto(*this); }
 
 }  // namespace holvane

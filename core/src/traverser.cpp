@@ -1,5 +1,8 @@
 #include "holvane/traverser.hpp"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "holvane/error.hpp"
 #include "holvane/file_replace.hpp"
 #include "holvane/node.hpp"
@@ -65,77 +68,73 @@ void Traverser::PrefixNextLine(std::string_view fieldName, std::int16_t depth) {
 
 Traverser::Occurrence Traverser::Visit(const Node& node) {
     auto it = nodes_.find(&node);
-    if (it == nodes_.end()) return {node.DEFName(), false};
+    if (it == nodes_.end() || it->second.name.empty()) return {node.DEFName(), false};
     bool use = it->second.written;
     it->second.written = true;
     return {it->second.name, use};
 }
 
-bool Traverser::FirstRegistration(const Node& node) { return registered_.insert(&node).second; }
-
-std::vector<const Node*> Traverser::CheckTree(const Node& root, std::unordered_map<const Node*, int>& seen) {
-    // Depth first without recursion: each entry of the path holds a node and its children.
-    struct Step {
+std::vector<Traverser::Entry> Traverser::CheckTree(Node& root) {
+    nodes_.clear();
+    protos_.clear();
+    protoTypes_.clear();
+    // Depth first without recursion. `pending` holds the children still to be met, the last
+    // one on top; each entry of `path` remembers where its node's children begin in it.
+    struct Open {
         const Node* node;
-        std::vector<const Node*> children;
-        std::size_t next = 0;
+        NodeState* state;
+        std::size_t children;
     };
-    std::vector<const Node*> order;
-    std::unordered_set<const Node*> onPath;
-    std::vector<Step> path;
-    auto enter = [&](const Node& node) {
+    std::vector<Entry> order;
+    std::vector<Open> path;
+    std::vector<Node*> pending;
+    auto enter = [&](Node& node, NodeState& state) {
         if (path.size() >= kMaxNestingDepth)
             throw Error(kOverflow, "Overflow: cannot write " + node.NodeType() + ": nodes are nested more than " +
                                        std::to_string(kMaxNestingDepth) + " deep");
-        seen[&node] = 1;
-        order.push_back(&node);
-        onPath.insert(&node);
-        Step step{&node, {}};
-        node.ForEachChild([&](const NodePtr& child) { step.children.push_back(child.get()); });
-        path.push_back(std::move(step));
+        state.onPath = true;
+        order.emplace_back(&node, &state);
+        node.RegisterProtos(*this);
+        const std::size_t first = pending.size();
+        node.ForEachChild([&](const NodePtr& child) { pending.push_back(child.get()); });
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
+        path.push_back({&node, &state, first});
     };
-    enter(root);
+    enter(root, nodes_[&root]);
     while (!path.empty()) {
-        Step& step = path.back();
-        if (step.next == step.children.size()) {
-            onPath.erase(step.node);
+        const Open& open = path.back();
+        if (pending.size() == open.children) {
+            open.state->onPath = false;
             path.pop_back();
             continue;
         }
-        const Node& child = *step.children[step.next++];
-        if (onPath.count(&child))
+        Node& child = *pending.back();
+        pending.pop_back();
+        auto [it, first] = nodes_.try_emplace(&child);
+        if (first) {
+            enter(child, it->second);
+        } else if (it->second.onPath) {
             throw Error(kInvalidArgument, "Cannot write " + child.NodeType() + ": the node is its own descendant (" +
-                                              step.node->NodeType() + " holds it again)");
-        if (auto it = seen.find(&child); it != seen.end()) {
-            ++it->second;  // met again: written as USE, not walked again
-            continue;
+                                              open.node->NodeType() + " holds it again)");
+        } else {
+            ++it->second.count;  // met again: written as USE, not walked again
         }
-        enter(child);
     }
     return order;
 }
 
 void Traverser::Prepare(Node& root, const RouteCollection& routes) {
-    protos_.clear();
-    protoTypes_.clear();
-    nodes_.clear();
-    registered_.clear();
-
-    // Count how often each node occurs; refuse cycles and trees too deep to write.
-    std::unordered_map<const Node*, int> seen;
-    const std::vector<const Node*> order = CheckTree(root, seen);
-    FirstRegistration(root);
-    root.RegisterProtos(*this);
+    const std::vector<Entry> order = CheckTree(root);
 
     // Routed nodes must be in the world and need a name, like nodes that occur more than once.
-    std::unordered_set<const Node*> routed;
     for (const Route& route : routes.Routes()) {
         for (const Node* end : {route.fromNode.get(), route.toNode.get()}) {
-            if (!end || !seen.count(end))
+            auto it = end ? nodes_.find(end) : nodes_.end();
+            if (it == nodes_.end())
                 throw Error(kInvalidArgument, RouteText(route) + ": the node " +
                                                   (end ? Describe(*end) : std::string("NULL")) +
                                                   " is not in the world");
-            routed.insert(end);
+            it->second.routed = true;
         }
         std::string_view outType, inType;
         try {
@@ -160,14 +159,13 @@ void Traverser::Prepare(Node& root, const RouteCollection& routes) {
             if (taken.insert(name).second) return name;
         }
     };
-    for (const Node* node : order)
-        if (!node->DEFName().empty()) nodes_[node].name = claim(node->DEFName());
+    for (auto [node, state] : order)
+        if (!node->DEFName().empty()) state->name = claim(node->DEFName());
     std::unordered_map<std::string, int> generated;
-    for (const Node* node : order) {
-        if (!node->DEFName().empty() || (seen[node] < 2 && !routed.count(node))) continue;
-        NodeState& state = nodes_[node];
-        do state.name = node->NodeType() + "_" + std::to_string(++generated[node->NodeType()]);
-        while (!taken.insert(state.name).second);
+    for (auto [node, state] : order) {
+        if (!node->DEFName().empty() || (state->count < 2 && !state->routed)) continue;
+        do state->name = node->NodeType() + "_" + std::to_string(++generated[node->NodeType()]);
+        while (!taken.insert(state->name).second);
     }
 }
 
@@ -211,10 +209,9 @@ std::string VRMLStringTraverser::Write(Node& root, const RouteCollection& routes
 }
 
 std::string VRMLStringTraverser::WriteFragment(Node& node, std::int16_t tabCount) {
-    std::unordered_map<const Node*, int> seen;
-    CheckTree(node, seen);
+    CheckTree(node);
     TextOut out;
-    Attach(&out);
+    Attach(&out);  // forgets the nodes met: a fragment shares none
     node.Traverse(*this, tabCount);
     Attach(nullptr);
     return std::move(out.buffer());

@@ -33,8 +33,6 @@ public:
     virtual ~ITraversable() = default;
     // Writes the instance text at nesting depth tabCount.
     virtual void Traverse(Traverser& traverser, std::int16_t tabCount) = 0;
-    // Registers every proto in this subtree with the writer.
-    virtual void RegisterProtos(Traverser& traverser) = 0;
 };
 
 // A node defined by a PROTO in a proto file: it writes its own EXTERNPROTO declaration.

@@ -96,7 +96,9 @@ public:
     // "[DEF name ]Type {", the written fields one level deeper, "}"; a node met again is "USE name".
     // A negative tabCount raises kInvalidArgument.
     void Traverse(Traverser& traverser, std::int16_t tabCount) override;
-    void RegisterProtos(Traverser& traverser) override;
+    // Registers the protos this node declares with the writer (none for a standard node). The
+    // writer calls it once for every node of the tree as it checks the tree.
+    virtual void RegisterProtos(Traverser&) {}
 
     // Releases the subtree without recursion, so a tree of any depth can be destroyed.
     ~Node() override;
@@ -105,8 +107,6 @@ protected:
     explicit Node(const NodeClass& nodeClass);
     // Writes the changed fields at depth tabCount + 1, naming this node in a non-finite error.
     void TraverseFields(Traverser& traverser, std::int16_t tabCount);
-    // Passes RegisterProtos on to the nodes held in SFNode and MFNode fields.
-    void RegisterChildProtos(Traverser& traverser);
 
     template <class F>
     std::shared_ptr<F> FieldAt(std::size_t slot) const { return std::static_pointer_cast<F>(fields_[slot]); }

@@ -17,7 +17,7 @@ public:
     const std::string& SourceFile() const override { return sourceFile_; }
     void SetSourceFile(std::string sourceFile) override { sourceFile_ = std::move(sourceFile); }
 
-    // Registers itself, then passes the request on to its SFNode and MFNode fields.
+    // Registers itself: the first proto node of each type writes the declaration.
     void RegisterProtos(Traverser& traverser) override;
 
 protected:

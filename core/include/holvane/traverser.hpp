@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "holvane/interfaces.hpp"
@@ -33,9 +32,6 @@ public:
 
     // Registers a proto node; the first node of each NodeType writes the declaration.
     void RegisterProto(IExternProto& proto);
-    // True the first time a node is met while protos are registered: node fields pass the
-    // request on only then, so a node held in many places is asked once.
-    bool FirstRegistration(const Node& node);
     // Writes one line (no line end in the text); leading TABs give its depth.
     void WriteLine(std::string_view line);
 
@@ -63,17 +59,23 @@ protected:
     bool includeLineBreaks_ = true;
     bool includeTabs_ = true;
 
-    // Checks the tree (cycles, depth) and returns its nodes in writing order with their counts.
-    static std::vector<const Node*> CheckTree(const Node& root, std::unordered_map<const Node*, int>& seen);
+    // What the writer knows of one node of the tree.
+    struct NodeState {
+        std::string name;      // the DEF or USE name; empty when the node needs none
+        int count = 1;         // how often the tree holds the node
+        bool onPath = false;   // an ancestor of the node being checked: met again, it is a cycle
+        bool routed = false;   // the end of a route, so it needs a name
+        bool written = false;  // written once already: further occurrences are USE
+    };
+    using Entry = std::pair<const Node*, NodeState*>;
+    // Walks the tree once, depth first in writing order: refuses cycles and trees too deep to
+    // write, counts each node's occurrences and registers its protos. Returns each node once.
+    std::vector<Entry> CheckTree(Node& root);
 
 private:
     void Prepare(Node& root, const RouteCollection& routes);
     void WriteRoutes(const RouteCollection& routes);
 
-    struct NodeState {
-        std::string name;
-        bool written = false;
-    };
     TextOut* out_ = nullptr;
     bool firstLine_ = true;
     std::string prefix_;
@@ -82,7 +84,6 @@ private:
     std::vector<IExternProto*> protos_;
     std::vector<std::string> protoTypes_;
     std::unordered_map<const Node*, NodeState> nodes_;
-    std::unordered_set<const Node*> registered_;
 };
 
 // Writes a world into a string; line breaks and TAB indentation can be switched off.
