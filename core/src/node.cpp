@@ -19,6 +19,7 @@ NodeClass::NodeClass(std::string_view name, std::span<const Declaration> declara
     : name_(name), declarations_(declarations), style_(style) {
     for (const Declaration& d : declarations_) {
         if (!IsField(d)) continue;
+        if (d.type == FieldType::SFNode || d.type == FieldType::MFNode) nodeFields_.push_back(fields_.size());
         fields_.push_back(&d);
         auto initial = MakeField(d.type);
         if (d.type != FieldType::SFNode) initial->Parse(d.initial);
@@ -128,11 +129,13 @@ bool Node::IsWritten(std::size_t i) const {
 }
 
 void Node::ForEachChild(const std::function<void(const NodePtr&)>& visit) const {
-    for (const auto& field : fields_) {
-        if (field->Type() == FieldType::SFNode) {
-            if (const auto& node = static_cast<const SFNode&>(*field).Value()) visit(node);
-        } else if (field->Type() == FieldType::MFNode) {
-            for (const auto& node : static_cast<const MFNode&>(*field).Values()) visit(node);
+    // The class knows which fields hold nodes, so the other fields are not touched.
+    for (std::size_t slot : class_.NodeFieldSlots()) {
+        const Field& field = *fields_[slot];
+        if (field.Type() == FieldType::SFNode) {
+            if (const auto& node = static_cast<const SFNode&>(field).Value()) visit(node);
+        } else {
+            for (const auto& node : static_cast<const MFNode&>(field).Values()) visit(node);
         }
     }
 }

@@ -67,74 +67,86 @@ void Traverser::PrefixNextLine(std::string_view fieldName, std::int16_t depth) {
 }
 
 Traverser::Occurrence Traverser::Visit(const Node& node) {
-    auto it = nodes_.find(&node);
-    if (it == nodes_.end() || it->second.name.empty()) return {node.DEFName(), false};
-    bool use = it->second.written;
-    it->second.written = true;
-    return {it->second.name, use};
+    // Nodes are written in the order the tree check met them, so the next position is almost
+    // always the right one; a node that writes its children its own way is looked up.
+    std::uint32_t i = NodeIndex::kNone;
+    if (nextVisit_ < visits_.size() && nodes_[visits_[nextVisit_]].node == &node)
+        i = visits_[nextVisit_++];
+    else
+        i = index_.Find(&node);
+    if (i == NodeIndex::kNone || nodes_[i].name.empty()) return {node.DEFName(), false};
+    NodeState& state = nodes_[i];
+    bool use = state.written;
+    state.written = true;
+    return {state.name, use};
 }
 
-std::vector<Traverser::Entry> Traverser::CheckTree(Node& root) {
+void Traverser::CheckTree(Node& root) {
     nodes_.clear();
+    index_.Clear();
+    visits_.clear();
+    nextVisit_ = 0;
     protos_.clear();
     protoTypes_.clear();
     // Depth first without recursion. `pending` holds the children still to be met, the last
     // one on top; each entry of `path` remembers where its node's children begin in it.
     struct Open {
-        const Node* node;
-        NodeState* state;
+        std::uint32_t node;
         std::size_t children;
     };
-    std::vector<Entry> order;
     std::vector<Open> path;
     std::vector<Node*> pending;
-    auto enter = [&](Node& node, NodeState& state) {
+    auto enter = [&](Node& node) {
         if (path.size() >= kMaxNestingDepth)
             throw Error(kOverflow, "Overflow: cannot write " + node.NodeType() + ": nodes are nested more than " +
                                        std::to_string(kMaxNestingDepth) + " deep");
+        const auto i = static_cast<std::uint32_t>(nodes_.size());
+        NodeState& state = nodes_.emplace_back();
+        state.node = &node;
         state.onPath = true;
-        order.emplace_back(&node, &state);
         node.RegisterProtos(*this);
         const std::size_t first = pending.size();
         node.ForEachChild([&](const NodePtr& child) { pending.push_back(child.get()); });
         std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
-        path.push_back({&node, &state, first});
+        path.push_back({i, first});
     };
-    enter(root, nodes_[&root]);
+    index_.Insert(&root, 0);
+    visits_.push_back(0);
+    enter(root);
     while (!path.empty()) {
-        const Open& open = path.back();
+        const Open open = path.back();
         if (pending.size() == open.children) {
-            open.state->onPath = false;
+            nodes_[open.node].onPath = false;
             path.pop_back();
             continue;
         }
         Node& child = *pending.back();
         pending.pop_back();
-        auto [it, first] = nodes_.try_emplace(&child);
+        auto [i, first] = index_.Insert(&child, static_cast<std::uint32_t>(nodes_.size()));
+        visits_.push_back(i);
         if (first) {
-            enter(child, it->second);
-        } else if (it->second.onPath) {
+            enter(child);
+        } else if (nodes_[i].onPath) {
             throw Error(kInvalidArgument, "Cannot write " + child.NodeType() + ": the node is its own descendant (" +
-                                              open.node->NodeType() + " holds it again)");
+                                              nodes_[open.node].node->NodeType() + " holds it again)");
         } else {
-            ++it->second.count;  // met again: written as USE, not walked again
+            ++nodes_[i].count;  // met again: written as USE, not walked again
         }
     }
-    return order;
 }
 
 void Traverser::Prepare(Node& root, const RouteCollection& routes) {
-    const std::vector<Entry> order = CheckTree(root);
+    CheckTree(root);
 
     // Routed nodes must be in the world and need a name, like nodes that occur more than once.
     for (const Route& route : routes.Routes()) {
         for (const Node* end : {route.fromNode.get(), route.toNode.get()}) {
-            auto it = end ? nodes_.find(end) : nodes_.end();
-            if (it == nodes_.end())
+            const std::uint32_t i = end ? index_.Find(end) : NodeIndex::kNone;
+            if (i == NodeIndex::kNone)
                 throw Error(kInvalidArgument, RouteText(route) + ": the node " +
                                                   (end ? Describe(*end) : std::string("NULL")) +
                                                   " is not in the world");
-            it->second.routed = true;
+            nodes_[i].routed = true;
         }
         std::string_view outType, inType;
         try {
@@ -159,13 +171,14 @@ void Traverser::Prepare(Node& root, const RouteCollection& routes) {
             if (taken.insert(name).second) return name;
         }
     };
-    for (auto [node, state] : order)
-        if (!node->DEFName().empty()) state->name = claim(node->DEFName());
+    for (NodeState& state : nodes_)
+        if (!state.node->DEFName().empty()) state.name = claim(state.node->DEFName());
     std::unordered_map<std::string, int> generated;
-    for (auto [node, state] : order) {
-        if (!node->DEFName().empty() || (state->count < 2 && !state->routed)) continue;
-        do state->name = node->NodeType() + "_" + std::to_string(++generated[node->NodeType()]);
-        while (!taken.insert(state->name).second);
+    for (NodeState& state : nodes_) {
+        const Node& node = *state.node;
+        if (!node.DEFName().empty() || (state.count < 2 && !state.routed)) continue;
+        do state.name = node.NodeType() + "_" + std::to_string(++generated[node.NodeType()]);
+        while (!taken.insert(state.name).second);
     }
 }
 
@@ -173,11 +186,11 @@ void Traverser::WriteRoutes(const RouteCollection& routes) {
     for (const Route& route : routes.Routes()) {
         TextOut& out = BeginLine(0);
         out.Append("ROUTE ");
-        out.Append(nodes_[route.fromNode.get()].name);
+        out.Append(NameOf(*route.fromNode));
         out.Append('.');
         out.Append(route.eventOut);
         out.Append(" TO ");
-        out.Append(nodes_[route.toNode.get()].name);
+        out.Append(NameOf(*route.toNode));
         out.Append('.');
         out.Append(route.eventIn);
         EndLine();
@@ -189,6 +202,9 @@ void Traverser::Attach(TextOut* out) {
     firstLine_ = true;
     hasPrefix_ = false;
     nodes_.clear();
+    index_.Clear();
+    visits_.clear();
+    nextVisit_ = 0;
 }
 
 void Traverser::WriteWorld(Node& root, const RouteCollection& routes, TextOut& out) {

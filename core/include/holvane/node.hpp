@@ -43,6 +43,8 @@ public:
     const std::vector<const Declaration*>& FieldDeclarations() const { return fields_; }
     // The initial value of field i, parsed once from the table.
     const Field& Initial(std::size_t i) const { return *initial_[i]; }
+    // The positions of the SFNode and MFNode fields among the fields, in order.
+    const std::vector<std::size_t>& NodeFieldSlots() const { return nodeFields_; }
     // The position of a field among the fields, or empty.
     std::optional<std::size_t> FieldIndex(std::string_view name) const;
     // The type of an eventIn or eventOut, or empty when the type has no such event.
@@ -55,6 +57,7 @@ private:
     NodeStyle style_;
     std::vector<const Declaration*> fields_;
     std::vector<std::shared_ptr<Field>> initial_;
+    std::vector<std::size_t> nodeFields_;
 };
 
 // The position of a field among a table's fields (compile time, for the generated accessors).

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "holvane/interfaces.hpp"
+#include "holvane/node_index.hpp"
 #include "holvane/text_out.hpp"
 
 namespace holvane {
@@ -59,22 +60,25 @@ protected:
     bool includeLineBreaks_ = true;
     bool includeTabs_ = true;
 
+    // Walks the tree once, depth first in writing order: refuses cycles and trees too deep to
+    // write, counts each node's occurrences and registers its protos.
+    void CheckTree(Node& root);
+
+private:
+    void Prepare(Node& root, const RouteCollection& routes);
+    void WriteRoutes(const RouteCollection& routes);
+    // The name a node is written under (empty for none); the node must be in the tree.
+    const std::string& NameOf(const Node& node) const { return nodes_[index_.Find(&node)].name; }
+
     // What the writer knows of one node of the tree.
     struct NodeState {
+        const Node* node = nullptr;
         std::string name;      // the DEF or USE name; empty when the node needs none
         int count = 1;         // how often the tree holds the node
         bool onPath = false;   // an ancestor of the node being checked: met again, it is a cycle
         bool routed = false;   // the end of a route, so it needs a name
         bool written = false;  // written once already: further occurrences are USE
     };
-    using Entry = std::pair<const Node*, NodeState*>;
-    // Walks the tree once, depth first in writing order: refuses cycles and trees too deep to
-    // write, counts each node's occurrences and registers its protos. Returns each node once.
-    std::vector<Entry> CheckTree(Node& root);
-
-private:
-    void Prepare(Node& root, const RouteCollection& routes);
-    void WriteRoutes(const RouteCollection& routes);
 
     TextOut* out_ = nullptr;
     bool firstLine_ = true;
@@ -83,7 +87,10 @@ private:
     bool hasPrefix_ = false;
     std::vector<IExternProto*> protos_;
     std::vector<std::string> protoTypes_;
-    std::unordered_map<const Node*, NodeState> nodes_;
+    std::vector<NodeState> nodes_;        // every node of the tree once, in writing order
+    NodeIndex index_;                     // each node's position in nodes_
+    std::vector<std::uint32_t> visits_;   // the positions in the order the nodes are written
+    std::size_t nextVisit_ = 0;           // the next of visits_ that Visit expects
 };
 
 // Writes a world into a string; line breaks and TAB indentation can be switched off.
