@@ -272,7 +272,9 @@ bool MFNode::RemoveNode(const NodePtr& node) {
 
 void MFNode::Traverse(Traverser& traverser, std::int16_t tabCount) {
     if (values_.empty()) return Field::Traverse(traverser, tabCount);
-    traverser.BeginLine(tabCount).Append(Name() + " [");
+    TextOut& out = traverser.BeginLine(tabCount);
+    out.Append(Name());
+    out.Append(" [");
     traverser.EndLine();
     std::int16_t inner = NextDepth(tabCount);
     for (const NodePtr& node : values_) node->Traverse(traverser, inner);

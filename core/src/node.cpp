@@ -157,16 +157,25 @@ void Node::Traverse(Traverser& traverser, std::int16_t tabCount) {
         throw Error(kInvalidArgument, "Cannot write " + nodeType_ + " at nesting depth " + std::to_string(tabCount) +
                                           ": the depth must be 0 or more");
     Traverser::Occurrence occurrence = traverser.Visit(*this);
-    std::string line(static_cast<std::size_t>(tabCount), '\t');
+    TextOut& out = traverser.BeginLine(tabCount);
     if (occurrence.use) {
-        traverser.WriteLine(line.append("USE ").append(occurrence.name));
+        out.Append("USE ");
+        out.Append(occurrence.name);
+        traverser.EndLine();
         return;
     }
-    if (!occurrence.name.empty()) line.append("DEF ").append(occurrence.name).append(" ");
+    if (!occurrence.name.empty()) {
+        out.Append("DEF ");
+        out.Append(occurrence.name);
+        out.Append(' ');
+    }
     // Proto instances open with "Name { " (a trailing space), standard nodes with "Name {".
-    traverser.WriteLine(line.append(nodeType_).append(class_.Style() == NodeStyle::proto ? " { " : " {"));
+    out.Append(nodeType_);
+    out.Append(class_.Style() == NodeStyle::proto ? " { " : " {");
+    traverser.EndLine();
     TraverseFields(traverser, tabCount);
-    traverser.WriteLine(std::string(static_cast<std::size_t>(tabCount), '\t').append("}"));
+    traverser.BeginLine(tabCount).Append('}');
+    traverser.EndLine();
 }
 
 }  // namespace holvane

@@ -22,10 +22,10 @@ std::string RouteText(const Route& route) {
 
 void Traverser::RegisterProto(IExternProto& proto) {
     auto* node = dynamic_cast<IVRMLNode*>(&proto);
-    std::string type = node ? node->NodeType() : std::string();
+    std::string_view type = node ? std::string_view(node->NodeType()) : std::string_view();
     for (const auto& known : protoTypes_)
         if (known == type) return;
-    protoTypes_.push_back(std::move(type));
+    protoTypes_.emplace_back(type);
     protos_.push_back(&proto);
 }
 
@@ -103,6 +103,7 @@ void Traverser::CheckTree(Node& root) {
         const auto i = static_cast<std::uint32_t>(nodes_.size());
         NodeState& state = nodes_.emplace_back();
         state.node = &node;
+        state.defined = !node.DEFName().empty();
         state.onPath = true;
         node.RegisterProtos(*this);
         const std::size_t first = pending.size();
@@ -162,22 +163,26 @@ void Traverser::Prepare(Node& root, const RouteCollection& routes) {
 
     // Names: a node's own DEF name (made unique with a suffix), else a generated one where needed.
     // Each base remembers the next suffix to try, so many nodes of one name cost linear time.
-    std::unordered_set<std::string> taken;
-    std::unordered_map<std::string, int> nextSuffix;
-    auto claim = [&](const std::string& base) {
-        if (taken.insert(base).second) return base;
-        for (int& n = nextSuffix.try_emplace(base, 2).first->second;; ++n) {
-            std::string name = base + "_" + std::to_string(n);
-            if (taken.insert(name).second) return name;
-        }
-    };
-    for (NodeState& state : nodes_)
-        if (!state.node->DEFName().empty()) state.name = claim(state.node->DEFName());
-    std::unordered_map<std::string, int> generated;
+    // The set holds views of the names kept in nodes_, which stays put from here on.
+    std::size_t named = 0;
+    for (const NodeState& state : nodes_) named += state.defined || state.count > 1 || state.routed;
+    std::unordered_set<std::string_view> taken(2 * named);
+    std::unordered_map<std::string_view, int> nextSuffix;
     for (NodeState& state : nodes_) {
-        const Node& node = *state.node;
-        if (!node.DEFName().empty() || (state.count < 2 && !state.routed)) continue;
-        do state.name = node.NodeType() + "_" + std::to_string(++generated[node.NodeType()]);
+        if (!state.defined) continue;
+        const std::string& base = state.node->DEFName();
+        state.name = base;
+        // A name is changed only after it failed to go in, so the set never holds a stale view.
+        if (taken.insert(state.name).second) continue;
+        int& n = nextSuffix.try_emplace(base, 2).first->second;
+        do state.name = base + "_" + std::to_string(n++);
+        while (!taken.insert(state.name).second);
+    }
+    std::unordered_map<std::string_view, int> generated;
+    for (NodeState& state : nodes_) {
+        if (state.defined || (state.count < 2 && !state.routed)) continue;
+        const std::string& type = state.node->NodeType();
+        do state.name = type + "_" + std::to_string(++generated[type]);
         while (!taken.insert(state.name).second);
     }
 }

@@ -74,6 +74,7 @@ private:
     struct NodeState {
         const Node* node = nullptr;
         std::string name;      // the DEF or USE name; empty when the node needs none
+        bool defined = false;  // has a DEF name of its own
         int count = 1;         // how often the tree holds the node
         bool onPath = false;   // an ancestor of the node being checked: met again, it is a cycle
         bool routed = false;   // the end of a route, so it needs a name
