@@ -1,6 +1,7 @@
 #include "holvane/traverser.hpp"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "holvane/error.hpp"
@@ -20,9 +21,7 @@ std::string RouteText(const Route& route) {
 
 }  // namespace
 
-void Traverser::RegisterProto(IExternProto& proto) {
-    auto* node = dynamic_cast<IVRMLNode*>(&proto);
-    std::string_view type = node ? std::string_view(node->NodeType()) : std::string_view();
+void Traverser::RegisterProto(IExternProto& proto, std::string_view type) {
     for (const auto& known : protoTypes_)
         if (known == type) return;
     protoTypes_.emplace_back(type);
@@ -69,11 +68,8 @@ void Traverser::PrefixNextLine(std::string_view fieldName, std::int16_t depth) {
 Traverser::Occurrence Traverser::Visit(const Node& node) {
     // Nodes are written in the order the tree check met them, so the next position is almost
     // always the right one; a node that writes its children its own way is looked up.
-    std::uint32_t i = NodeIndex::kNone;
-    if (nextVisit_ < visits_.size() && nodes_[visits_[nextVisit_]].node == &node)
-        i = visits_[nextVisit_++];
-    else
-        i = index_.Find(&node);
+    const bool next = nextVisit_ < visits_.size() && nodes_[visits_[nextVisit_]].node == &node;
+    const std::uint32_t i = next ? visits_[nextVisit_++] : index_.Find(&node);
     if (i == NodeIndex::kNone || nodes_[i].name.empty()) return {node.DEFName(), false};
     NodeState& state = nodes_[i];
     bool use = state.written;
@@ -81,11 +77,15 @@ Traverser::Occurrence Traverser::Visit(const Node& node) {
     return {state.name, use};
 }
 
-void Traverser::CheckTree(Node& root) {
+void Traverser::ForgetNodes() {
     nodes_.clear();
     index_.Clear();
     visits_.clear();
     nextVisit_ = 0;
+}
+
+void Traverser::CheckTree(Node& root) {
+    ForgetNodes();
     protos_.clear();
     protoTypes_.clear();
     // Depth first without recursion. `pending` holds the children still to be met, the last
@@ -96,24 +96,32 @@ void Traverser::CheckTree(Node& root) {
     };
     std::vector<Open> path;
     std::vector<Node*> pending;
-    auto enter = [&](Node& node) {
+    // Meets node below parent (null for the root): walks it the first time, counts it after.
+    auto meet = [&](Node& node, const Node* parent) {
+        auto [i, first] = index_.Insert(&node, static_cast<std::uint32_t>(nodes_.size()));
+        visits_.push_back(i);
+        if (!first) {
+            if (nodes_[i].onPath)
+                throw Error(kInvalidArgument, "Cannot write " + node.NodeType() +
+                                                  ": the node is its own descendant (" + parent->NodeType() +
+                                                  " holds it again)");
+            ++nodes_[i].count;  // written as USE, not walked again
+            return;
+        }
         if (path.size() >= kMaxNestingDepth)
             throw Error(kOverflow, "Overflow: cannot write " + node.NodeType() + ": nodes are nested more than " +
                                        std::to_string(kMaxNestingDepth) + " deep");
-        const auto i = static_cast<std::uint32_t>(nodes_.size());
         NodeState& state = nodes_.emplace_back();
         state.node = &node;
         state.defined = !node.DEFName().empty();
         state.onPath = true;
         node.RegisterProtos(*this);
-        const std::size_t first = pending.size();
+        const std::size_t children = pending.size();
         node.ForEachChild([&](const NodePtr& child) { pending.push_back(child.get()); });
-        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
-        path.push_back({i, first});
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(children), pending.end());
+        path.push_back({i, children});
     };
-    index_.Insert(&root, 0);
-    visits_.push_back(0);
-    enter(root);
+    meet(root, nullptr);
     while (!path.empty()) {
         const Open open = path.back();
         if (pending.size() == open.children) {
@@ -123,16 +131,7 @@ void Traverser::CheckTree(Node& root) {
         }
         Node& child = *pending.back();
         pending.pop_back();
-        auto [i, first] = index_.Insert(&child, static_cast<std::uint32_t>(nodes_.size()));
-        visits_.push_back(i);
-        if (first) {
-            enter(child);
-        } else if (nodes_[i].onPath) {
-            throw Error(kInvalidArgument, "Cannot write " + child.NodeType() + ": the node is its own descendant (" +
-                                              nodes_[open.node].node->NodeType() + " holds it again)");
-        } else {
-            ++nodes_[i].count;  // met again: written as USE, not walked again
-        }
+        meet(child, nodes_[open.node].node);
     }
 }
 
@@ -206,10 +205,7 @@ void Traverser::Attach(TextOut* out) {
     out_ = out;
     firstLine_ = true;
     hasPrefix_ = false;
-    nodes_.clear();
-    index_.Clear();
-    visits_.clear();
-    nextVisit_ = 0;
+    ForgetNodes();
 }
 
 void Traverser::WriteWorld(Node& root, const RouteCollection& routes, TextOut& out) {

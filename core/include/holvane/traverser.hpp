@@ -5,7 +5,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "holvane/interfaces.hpp"
@@ -31,8 +30,8 @@ public:
 
     virtual ~Traverser() = default;
 
-    // Registers a proto node; the first node of each NodeType writes the declaration.
-    void RegisterProto(IExternProto& proto);
+    // Registers a proto node of the given NodeType; the first node of each type writes the declaration.
+    void RegisterProto(IExternProto& proto, std::string_view nodeType);
     // Writes one line (no line end in the text); leading TABs give its depth.
     void WriteLine(std::string_view line);
 
@@ -67,6 +66,8 @@ protected:
 private:
     void Prepare(Node& root, const RouteCollection& routes);
     void WriteRoutes(const RouteCollection& routes);
+    // Forgets the nodes of the last tree checked, so nothing is named or shared.
+    void ForgetNodes();
     // The name a node is written under (empty for none); the node must be in the tree.
     const std::string& NameOf(const Node& node) const { return nodes_[index_.Find(&node)].name; }
 
