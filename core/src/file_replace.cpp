@@ -1,4 +1,4 @@
-#include "holvane/file_replace.hpp"
+#include "file_replace.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>

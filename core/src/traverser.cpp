@@ -5,9 +5,10 @@
 #include <unordered_set>
 
 #include "holvane/error.hpp"
-#include "holvane/file_replace.hpp"
+#include "file_replace.hpp"
 #include "holvane/node.hpp"
 #include "holvane/routes.hpp"
+#include "node_index.hpp"
 
 namespace holvane {
 namespace {
@@ -20,6 +21,11 @@ std::string RouteText(const Route& route) {
 }
 
 }  // namespace
+
+Traverser::Traverser() : index_(std::make_unique<NodeIndex>()) {}
+Traverser::~Traverser() = default;
+
+const std::string& Traverser::NameOf(const Node& node) const { return nodes_[index_->Find(&node)].name; }
 
 void Traverser::RegisterProto(IExternProto& proto, std::string_view type) {
     for (const auto& known : protoTypes_)
@@ -69,7 +75,7 @@ Traverser::Occurrence Traverser::Visit(const Node& node) {
     // Nodes are written in the order the tree check met them, so the next position is almost
     // always the right one; a node that writes its children its own way is looked up.
     const bool next = nextVisit_ < visits_.size() && nodes_[visits_[nextVisit_]].node == &node;
-    const std::uint32_t i = next ? visits_[nextVisit_++] : index_.Find(&node);
+    const std::uint32_t i = next ? visits_[nextVisit_++] : index_->Find(&node);
     if (i == NodeIndex::kNone || nodes_[i].name.empty()) return {node.DEFName(), false};
     NodeState& state = nodes_[i];
     bool use = state.written;
@@ -79,7 +85,7 @@ Traverser::Occurrence Traverser::Visit(const Node& node) {
 
 void Traverser::ForgetNodes() {
     nodes_.clear();
-    index_.Clear();
+    index_->Clear();
     visits_.clear();
     nextVisit_ = 0;
 }
@@ -98,7 +104,7 @@ void Traverser::CheckTree(Node& root) {
     std::vector<Node*> pending;
     // Meets node below parent (null for the root): walks it the first time, counts it after.
     auto meet = [&](Node& node, const Node* parent) {
-        auto [i, first] = index_.Insert(&node, static_cast<std::uint32_t>(nodes_.size()));
+        auto [i, first] = index_->Insert(&node, static_cast<std::uint32_t>(nodes_.size()));
         visits_.push_back(i);
         if (!first) {
             if (nodes_[i].onPath)
@@ -141,7 +147,7 @@ void Traverser::Prepare(Node& root, const RouteCollection& routes) {
     // Routed nodes must be in the world and need a name, like nodes that occur more than once.
     for (const Route& route : routes.Routes()) {
         for (const Node* end : {route.fromNode.get(), route.toNode.get()}) {
-            const std::uint32_t i = end ? index_.Find(end) : NodeIndex::kNone;
+            const std::uint32_t i = end ? index_->Find(end) : NodeIndex::kNone;
             if (i == NodeIndex::kNone)
                 throw Error(kInvalidArgument, RouteText(route) + ": the node " +
                                                   (end ? Describe(*end) : std::string("NULL")) +

@@ -1,8 +1,8 @@
-#include "atrium/column_slots.hpp"
+#include "column_slots.hpp"
 
 #include <string>
 
-#include "atrium/series_layout.hpp"
+#include "series_layout.hpp"
 
 namespace atrium {
 

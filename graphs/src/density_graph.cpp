@@ -6,8 +6,8 @@
 #include "atrium/axis_layout.hpp"
 #include "atrium/drill_layout.hpp"
 #include "atrium/proto_path.hpp"
-#include "atrium/series_layout.hpp"
 #include "holvane/error.hpp"
+#include "series_layout.hpp"
 
 namespace atrium {
 

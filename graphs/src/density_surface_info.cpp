@@ -1,7 +1,7 @@
 #include "atrium/density_surface_info.hpp"
 
 #include "atrium/density_estimate.hpp"
-#include "atrium/frm_main.hpp"
+#include "frm_main.hpp"
 #include "holvane/error.hpp"
 
 namespace atrium {

@@ -1,7 +1,7 @@
 #include "atrium/graph.hpp"
 
-#include "atrium/frm_main.hpp"
 #include "atrium/proto_path.hpp"
+#include "frm_main.hpp"
 
 namespace atrium {
 

@@ -1,6 +1,6 @@
 #include "atrium/rc_combo_graph.hpp"
 
-#include "atrium/series_layout.hpp"
+#include "series_layout.hpp"
 
 namespace atrium {
 

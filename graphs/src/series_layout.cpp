@@ -1,4 +1,4 @@
-#include "atrium/series_layout.hpp"
+#include "series_layout.hpp"
 
 namespace atrium {
 

@@ -1,7 +1,7 @@
 #include "atrium/surface_combo_graph.hpp"
 
 #include "atrium/proto_path.hpp"
-#include "atrium/surface_layout.hpp"
+#include "surface_layout.hpp"
 
 namespace atrium {
 

@@ -1,6 +1,6 @@
 #include "atrium/surface_graph.hpp"
 
-#include "atrium/surface_layout.hpp"
+#include "surface_layout.hpp"
 
 namespace atrium {
 

@@ -1,4 +1,4 @@
-#include "atrium/surface_layout.hpp"
+#include "surface_layout.hpp"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "atrium/series_layout.hpp"
+#include "series_layout.hpp"
 
 namespace atrium {
 

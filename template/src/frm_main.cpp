@@ -1,4 +1,4 @@
-#include "atrium/frm_main.hpp"
+#include "frm_main.hpp"
 
 namespace atrium {
 

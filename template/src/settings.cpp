@@ -10,8 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include "file_replace.hpp"
 #include "holvane/error.hpp"
-#include "holvane/file_replace.hpp"
 
 namespace atrium {
 namespace fs = std::filesystem;

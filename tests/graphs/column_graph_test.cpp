@@ -13,10 +13,17 @@ namespace {
 
 std::shared_ptr<ColumnGraph> NewGraph() { return TestFactory().CreateColumnGraph(); }
 
-// The number of series in each slot.
+// The number of series in each slot: the series a slot hands out before it refuses an index.
 std::vector<int> SlotSizes(const ColumnGraph& graph) {
     std::vector<int> sizes;
-    for (const auto& slot : graph.Slots().Slots().Items()) sizes.push_back(slot->Count());
+    for (std::int16_t slot = 1; slot <= graph.ColumnsPerCell(); ++slot) {
+        std::int16_t count = 0;
+        try {
+            while (graph.GetSeries(static_cast<std::int16_t>(count + 1), slot)) ++count;
+        } catch (const holvane::Error&) {
+        }
+        sizes.push_back(count);
+    }
     return sizes;
 }
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "holvane/interfaces.hpp"
-#include "holvane/node_index.hpp"
 #include "holvane/text_out.hpp"
 
 namespace holvane {
 
 class Node;
+class NodeIndex;
 class RouteCollection;
 
 // Writes worlds: "#VRML V2.0 utf8", each registered proto's declaration once, the tree, the routes.
@@ -28,7 +28,7 @@ public:
     // The deepest nesting of nodes a world may have (the root is at depth 1).
     static constexpr std::size_t kMaxNestingDepth = 1000;
 
-    virtual ~Traverser() = default;
+    virtual ~Traverser();
 
     // Registers a proto node of the given NodeType; the first node of each type writes the declaration.
     void RegisterProto(IExternProto& proto, std::string_view nodeType);
@@ -50,7 +50,7 @@ public:
     Occurrence Visit(const Node& node);
 
 protected:
-    Traverser() = default;
+    Traverser();
     // Writes the whole world into out; raises on a bad route or a value that cannot be written.
     void WriteWorld(Node& root, const RouteCollection& routes, TextOut& out);
     // Directs the lines into out (null detaches) with no node names known, for writing fragments.
@@ -69,7 +69,7 @@ private:
     // Forgets the nodes of the last tree checked, so nothing is named or shared.
     void ForgetNodes();
     // The name a node is written under (empty for none); the node must be in the tree.
-    const std::string& NameOf(const Node& node) const { return nodes_[index_.Find(&node)].name; }
+    const std::string& NameOf(const Node& node) const;
 
     // What the writer knows of one node of the tree.
     struct NodeState {
@@ -90,7 +90,7 @@ private:
     std::vector<IExternProto*> protos_;
     std::vector<std::string> protoTypes_;
     std::vector<NodeState> nodes_;        // every node of the tree once, in writing order
-    NodeIndex index_;                     // each node's position in nodes_
+    std::unique_ptr<NodeIndex> index_;    // each node's position in nodes_
     std::vector<std::uint32_t> visits_;   // the positions in the order the nodes are written
     std::size_t nextVisit_ = 0;           // the next of visits_ that Visit expects
 };

@@ -5,6 +5,8 @@
 
 namespace atrium {
 
+extern template class CellSeriesGraph<AreaSeriesInfo>;
+
 // Draws each series as an area profile standing in its own Z cell; the grid's Z cell count
 // decides how many series there are (none until ZAxisCellCount is first set).
 class AreaGraph final : public CellSeriesGraph<AreaSeriesInfo> {};

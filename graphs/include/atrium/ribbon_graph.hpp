@@ -5,6 +5,8 @@
 
 namespace atrium {
 
+extern template class CellSeriesGraph<RibbonSeriesInfo>;
+
 // Draws each series as a ribbon standing in its own Z cell; the grid's Z cell count decides
 // how many series there are (none until ZAxisCellCount is first set).
 class RibbonGraph final : public CellSeriesGraph<RibbonSeriesInfo> {};

@@ -1,11 +1,11 @@
 #pragma once
-// The process-wide proto path, and node creation through frmMain's factories that gives every
-// proto node its proto file location at the moment it is created.
+// The process-wide proto path, and node creation through the process-wide library factories
+// that gives every proto node its proto file location at the moment it is created.
 #include <memory>
 #include <string>
+#include <string_view>
 
-#include "atrium/frm_main.hpp"
-#include "holvane/graph/graph_protos.hpp"
+#include "holvane/node.hpp"
 
 namespace atrium {
 
@@ -14,36 +14,33 @@ const std::string& ProtoPath();
 // Stores the proto path as given (validation is the template control's).
 void SetProtoPath(std::string path);
 
-// A node from the graph library's factory (graph protos and standard nodes); a graph proto gets
-// SourceFile = proto path + "HV_GRAPH.wrl".
+// The libraries whose factories make nodes; each passes names it does not know to the core.
+enum class NodeLibrary { Core, Graph, UI, Nav };
+
+// A node of type nodeType from the library's process-wide factory (created on first use). A
+// proto node gets SourceFile = proto path + its library's proto file ("HV_GRAPH.wrl",
+// "HV_UI.wrl", "HV_NAV.wrl"); unknown names raise as the factory does.
+std::shared_ptr<holvane::Node> MakeNode(NodeLibrary library, std::string_view nodeType);
+
+// A node from the graph library's factory (graph protos and standard nodes).
 template <class T>
 std::shared_ptr<T> MakeGraphNode() {
-    auto node = std::static_pointer_cast<T>(frmMain::Instance().GraphCtl().Factory()->CreateNode(T::kName));
-    if constexpr (std::is_base_of_v<holvane::ProtoNode, T>)
-        node->SetSourceFile(ProtoPath() + std::string(holvane::graph::kGraphProtoFile));
-    return node;
+    return std::static_pointer_cast<T>(MakeNode(NodeLibrary::Graph, T::kName));
 }
-
-// A user-interface proto with SourceFile = proto path + "HV_UI.wrl".
+// A user-interface proto (qrx_ContentToggle, qrx_CheckBox, qrx_Slider).
 template <class T>
 std::shared_ptr<T> MakeUINode() {
-    auto node = std::static_pointer_cast<T>(frmMain::Instance().UICtl().Factory()->CreateNode(T::kName));
-    node->SetSourceFile(ProtoPath() + std::string(holvane::kUIProtoFile));
-    return node;
+    return std::static_pointer_cast<T>(MakeNode(NodeLibrary::UI, T::kName));
 }
-
-// A navigation proto with SourceFile = proto path + "HV_NAV.wrl".
+// A navigation proto (qrx_Router).
 template <class T>
 std::shared_ptr<T> MakeNavNode() {
-    auto node = std::static_pointer_cast<T>(frmMain::Instance().NavCtl().Factory()->CreateNode(T::kName));
-    node->SetSourceFile(ProtoPath() + std::string(holvane::kNavProtoFile));
-    return node;
+    return std::static_pointer_cast<T>(MakeNode(NodeLibrary::Nav, T::kName));
 }
-
 // A standard node from the core library's factory.
 template <class T>
 std::shared_ptr<T> MakeCoreNode() {
-    return std::static_pointer_cast<T>(frmMain::Instance().CoreCtl().Factory()->CreateNode(T::kName));
+    return std::static_pointer_cast<T>(MakeNode(NodeLibrary::Core, T::kName));
 }
 
 }  // namespace atrium

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "atrium/proto_path.hpp"
+#include "holvane/graph/graph_protos.hpp"
 #include "holvane/holvane.hpp"
 #include "proto_files.hpp"
 

@@ -14,14 +14,6 @@
 
 namespace atrium {
 
-// How the column slots share an X cell.
-enum class ColumnCellSpacing : std::int32_t {
-    // Column centres divide the cell into ColumnsPerCell + 1 equal parts.
-    EVENLY_SPACED = 0,
-    // The columns touch, the group of slots centred in the cell.
-    ADJACENT = 1,
-};
-
 // ColumnsPerCell slots, slot j holding its series 1 to the grid's Z cell count in Z order.
 // Starts with no slot; the graph sets ColumnsPerCell to 1 once it is assembled. New series get
 // half a Z cell's depth. Validation failures raise holvane::kObjectError and change nothing.

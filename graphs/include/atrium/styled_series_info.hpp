@@ -8,30 +8,32 @@
 #include "atrium/scene_root.hpp"
 #include "atrium/series_info.hpp"
 #include "atrium/series_popup_info.hpp"
-#include "holvane/error.hpp"
-#include "holvane/graph/series_protos.hpp"
+#include "holvane/fields.hpp"
+#include "holvane/proto_node.hpp"
 #include "holvane/ui_nodes.hpp"
 
 namespace atrium {
 
 // A series in two forms. Tree: root Transform → qrx_ContentToggle (shown) → [the shown proto,
 // the pop-ups' root]. Both protos share one Appearance (with its Material), which is also the
-// legend entry's, and always carry the same depth, point count and spacing; the heights are
-// the shown proto's and move across when the form changes. Outlined is shown at first.
-// Validation failures raise holvane::kObjectError and change nothing.
-template <class Outlined, class Rounded>
-class StyledSeries : public ISceneRoot, public ISeriesInfo, public IInternalSeriesInfo {
+// legend entry's, and always carry the same depth, point count, spacing and size (a column's
+// width, a ribbon's thickness); the heights are the shown proto's and move across when the
+// form changes. Outlined is shown at first. Validation failures raise holvane::kObjectError
+// and change nothing.
+class StyledSeriesInfo : public ISceneRoot, public ISeriesInfo, public IInternalSeriesInfo {
 public:
+    ~StyledSeriesInfo() override;
+
     // The series' root Transform; the graph moves it at every export.
     std::shared_ptr<holvane::Node> RootNode() const override { return root_; }
     // Depth of both protos (depth); 0.5 at first. Also sets the pop-ups' radius to 0.4 x depth and
     // their depth to 1.05 x depth. Fails unless > 0: "Invalid series depth, must be greater than 0".
-    float Depth() const { return outlined_->DepthField()->Value(); }
+    float Depth() const { return outlined_.depth->Value(); }
     void SetDepth(float value);
     // The series' material; the host colours the series through it.
     std::shared_ptr<holvane::Material> Material() const { return material_; }
     // The live heights of the shown proto (height), one per X cell in scene units.
-    std::shared_ptr<holvane::MFFloat> Height() const;
+    std::shared_ptr<holvane::MFFloat> Height() const { return Shown().height; }
     // Text of the series' legend entry; empty at first.
     const std::string& LegendText() const { return legendText_; }
     void SetLegendText(std::string value) { legendText_ = std::move(value); }
@@ -42,52 +44,60 @@ public:
     void SetShowInLegend(bool value) { showInLegend_ = value; }
     // The rounded proto's bevelRadius, kept while the outlined form is shown; 0.1 at first.
     // Fails unless > 0: "Invalid bevel radius, must be greater than 0".
-    float BevelRadius() const { return rounded_->BevelRadiusField()->Value(); }
+    float BevelRadius() const { return rounded_.bevelRadius->Value(); }
     void SetBevelRadius(float value);
 
     std::shared_ptr<holvane::Node> ContentToggle() const override { return toggle_; }
     // Reads the outlined proto's xSpacing; setting sets both protos' and the pop-ups'.
-    float Spacing() const override { return outlined_->XSpacingField()->Value(); }
+    float Spacing() const override { return outlined_.xSpacing->Value(); }
     void SetSpacing(float value) override;
     // Reads the outlined proto's xDimension; setting sets both protos' and the pop-ups'.
-    std::int16_t Count() const override;
+    std::int16_t Count() const override { return static_cast<std::int16_t>(outlined_.xDimension->Value()); }
     void SetCount(std::int16_t value) override;
     std::shared_ptr<holvane::Appearance> Appearance() const override { return appearance_; }
 
-    // The two protos themselves.
-    std::shared_ptr<Outlined> OutlinedNode() const { return outlined_; }
-    std::shared_ptr<Rounded> RoundedNode() const { return rounded_; }
-
 protected:
-    StyledSeries();
+    // One form: its proto and the fields both forms have.
+    struct Form {
+        std::shared_ptr<holvane::ProtoNode> proto;
+        std::shared_ptr<holvane::SFFloat> depth;
+        std::shared_ptr<holvane::SFFloat> xSpacing;
+        std::shared_ptr<holvane::SFInt32> xDimension;
+        std::shared_ptr<holvane::MFFloat> height;
+        std::shared_ptr<holvane::SFFloat> size;         // width of a column, thickness of a ribbon
+        std::shared_ptr<holvane::SFFloat> bevelRadius;  // the rounded form's only
+    };
+    // The form of proto, whose size field the accessor size gives.
+    template <class Proto>
+    static Form FormOf(const std::shared_ptr<Proto>& proto, std::shared_ptr<holvane::SFFloat> (Proto::*size)() const) {
+        Form form{proto, proto->DepthField(), proto->XSpacingField(), proto->XDimensionField(), proto->HeightField(),
+                  ((*proto).*size)(), nullptr};
+        if constexpr (requires { proto->BevelRadiusField(); }) form.bevelRadius = proto->BevelRadiusField();
+        return form;
+    }
+    // Builds the tree around the two forms; the protos still need the appearance attached.
+    StyledSeriesInfo(Form outlined, Form rounded);
 
     bool IsRounded() const { return rounded_shown_; }
     // Shows the form numbered value, 0 the outlined and 1 the rounded one; other values are
     // ignored. On a change the shown proto leaves the toggle, the other is appended to it and
     // takes over the heights.
-    void SetForm(std::int32_t value) {
-        if (value == 0 || value == 1) ShowRounded(value == 1);
-    }
-    // Sets the field that fieldOf picks of both protos to value; fails unless value > 0 with message.
-    template <class FieldOf>
-    void SetOnBoth(float value, const char* message, FieldOf fieldOf) {
-        if (!(value > 0)) holvane::Fail(message);
-        ForBoth([&](auto& proto) { fieldOf(proto)->SetValue(value); });
-    }
-    // Calls f on both protos, outlined first.
-    template <class F>
-    void ForBoth(F&& f) {
-        f(*outlined_);
-        f(*rounded_);
-    }
+    void SetForm(std::int32_t value);
+    // The size of both protos; setting fails unless value > 0 with message.
+    float Size() const { return outlined_.size->Value(); }
+    void SetSize(float value, const char* message);
+    const Form& Outlined() const { return outlined_; }
+    const Form& Rounded() const { return rounded_; }
 
 private:
-    void ShowRounded(bool rounded);
+    const Form& Shown() const { return rounded_shown_ ? rounded_ : outlined_; }
+    // Sets the field that member picks of both forms to value; fails unless value > 0 with message.
+    void SetOnBoth(std::shared_ptr<holvane::SFFloat> Form::*member, float value, const char* message);
 
     std::shared_ptr<SeriesPopupInfo> popups_;
     std::shared_ptr<holvane::Transform> root_;
-    std::shared_ptr<Outlined> outlined_;
-    std::shared_ptr<Rounded> rounded_;
+    Form outlined_;
+    Form rounded_;
     std::shared_ptr<holvane::Appearance> appearance_;
     std::shared_ptr<holvane::Material> material_;
     std::shared_ptr<holvane::qrx_ContentToggle> toggle_;

@@ -1,0 +1,28 @@
+#pragma once
+// Everything a host needs to build and export any of the nine graph kinds: the template
+// control and its graph factory, the nine graphs with their property objects, the proto path,
+// the value scaler, the number formats of the axis labels, relative proto paths, the warning
+// handler and the library's version.
+//
+//   atrium::AtriumTemplateCtl control;
+//   auto graph = control.CreateFactory()->CreateAreaGraph();
+//   graph->GridProps()->SetZAxisCellCount(2);
+//   graph->GetSeries(1)->Height()->Values() = {0.2f, 0.6f};
+//   graph->ExportToFile("area.wrl");
+#include "atrium/area_graph.hpp"
+#include "atrium/column_graph.hpp"
+#include "atrium/density_graph.hpp"
+#include "atrium/graph_factory.hpp"
+#include "atrium/number_format.hpp"
+#include "atrium/pie_graph.hpp"
+#include "atrium/proto_path.hpp"
+#include "atrium/rc_combo_graph.hpp"
+#include "atrium/relative_path.hpp"
+#include "atrium/ribbon_graph.hpp"
+#include "atrium/sc_combo_graph.hpp"
+#include "atrium/scaler.hpp"
+#include "atrium/scatter_graph.hpp"
+#include "atrium/surface_graph.hpp"
+#include "atrium/template_ctl.hpp"
+#include "atrium/version.hpp"
+#include "atrium/warning.hpp"
