@@ -14,11 +14,13 @@
 # the whole test's limit (default 180 s); the world itself must load within 60 s.
 #
 # The tests run one at a time (RESOURCE_LOCK browser) and are reported as skipped when
-# chromium, playwright-core or node is missing, unless ATRIUM_REQUIRE_BROWSER=1 is set in
-# the environment of ctest (then they fail).
+# chromium, playwright-core or node is missing (a build without npm has no viewer), unless
+# ATRIUM_REQUIRE_BROWSER=1 is set in the environment of ctest (then they fail). They find the
+# build's npm packages and X_ITE runtime through ATRIUM_BROWSER_TEST_ENVIRONMENT.
 
-find_program(NODE_EXECUTABLE node)
 cmake_path(SET ATRIUM_BROWSER_TEST_DIR NORMALIZE "${CMAKE_CURRENT_LIST_DIR}/../tests/browser")
+set(ATRIUM_BROWSER_TEST_ENVIRONMENT
+  ATRIUM_NODE_MODULES=${ATRIUM_NODE_MODULES} ATRIUM_XITE_DIR=${ATRIUM_BUILD_DATA_DIR}/viewer/x_ite)
 
 # Adds properties shared by every browser test.
 function(_atrium_browser_test_properties name timeout fixture)
@@ -26,19 +28,20 @@ function(_atrium_browser_test_properties name timeout fixture)
     SKIP_RETURN_CODE 77
     TIMEOUT ${timeout}
     RESOURCE_LOCK browser
-    LABELS browser)
+    LABELS browser
+    ENVIRONMENT "${ATRIUM_BROWSER_TEST_ENVIRONMENT}")
   if(fixture)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED ${fixture})
   endif()
 endfunction()
 
-# Registers a placeholder that reports a browser test as skipped when node is missing.
-function(_atrium_browser_test_without_node name)
+# Registers a placeholder that reports a browser test as skipped in a build without the viewer.
+function(_atrium_browser_test_without_viewer name)
   if("$ENV{ATRIUM_REQUIRE_BROWSER}" STREQUAL "1")
     add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E false)
   else()
-    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "node not found: browser test skipped")
-    set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "node not found")
+    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "no npm in this build: browser test skipped")
+    set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "no npm in this build")
   endif()
 endfunction()
 
@@ -57,8 +60,8 @@ function(atrium_browser_test)
     set(ARG_TIMEOUT 180)
   endif()
 
-  if(NOT NODE_EXECUTABLE)
-    _atrium_browser_test_without_node(${ARG_NAME})
+  if(NOT ATRIUM_VIEWER)
+    _atrium_browser_test_without_viewer(${ARG_NAME})
   else()
     cmake_path(ABSOLUTE_PATH ARG_ROOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
     cmake_path(ABSOLUTE_PATH ARG_SCREENSHOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")

@@ -5,8 +5,9 @@
 
 namespace atrium_test {
 
-// Copies protos/*.wrl, the viewer page and X_ITE's runtime (under x_ite/) into folder; raises
-// std::filesystem::filesystem_error or std::runtime_error when a source or the copy fails.
+// Copies the proto files, and the viewer page with X_ITE's runtime (under x_ite/) where the
+// build has them, into folder; raises std::filesystem::filesystem_error or std::runtime_error
+// when the proto files are missing or a copy fails.
 void StageViewer(const std::filesystem::path& folder);
 
 }  // namespace atrium_test

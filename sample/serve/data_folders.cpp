@@ -15,31 +15,19 @@ fs::path ProgramFolder() {
     return ec ? fs::current_path() : exe.parent_path();
 }
 
-fs::path DataFolder(const std::string& installed, const std::string& source) {
-    fs::path candidate = ProgramFolder().parent_path() / "share" / "atrium" / installed;
-    if (fs::is_directory(candidate)) return candidate;
-    fs::path fallback = fs::path(ATRIUM_SOURCE_DIR) / source;
-    if (!fs::is_directory(fallback)) throw std::runtime_error("Cannot find " + fallback.string());
-    return fallback;
+fs::path DataFolder(const std::string& name) {
+    fs::path folder = (ProgramFolder() / ATRIUM_DATA_FROM_PROGRAM / name).lexically_normal();
+    if (!fs::is_directory(folder)) throw std::runtime_error("Cannot find " + folder.string());
+    return folder;
 }
 
 ServedFolders ChartFolders(const fs::path& folder) {
     ServedFolders folders(folder, {std::string(holvane::graph::kGraphProtoFile), std::string(holvane::kUIProtoFile),
                                    std::string(holvane::kNavProtoFile)});
-    struct DataRow {
-        const char* prefix;
-        const char* installed;
-        const char* source;
-    };
-    // The installed viewer folder holds X_ITE under x_ite/; in the source tree it is npm's copy.
-    static constexpr DataRow kData[] = {
-        {"", "protos", "protos"},
-        {"", "viewer", "viewer"},
-        {"x_ite/", "viewer/x_ite", "node_modules/x_ite/dist"},
-    };
-    for (const DataRow& row : kData) {
+    // The viewer folder holds X_ITE under x_ite/, so its requests resolve there too.
+    for (const char* name : {"protos", "viewer"}) {
         try {
-            folders.AddFallback(row.prefix, DataFolder(row.installed, row.source));
+            folders.AddFallback("", DataFolder(name));
         } catch (const std::exception& e) {
             std::cerr << "warning: " << e.what() << "\n";
         }

@@ -1,5 +1,6 @@
 #pragma once
-// Where the sample programs find their own folder and the installed data (share/atrium/).
+// Where the sample programs find their own folder and their data files (../share/atrium/ from
+// their own folder by default, installed or in the build tree).
 #include <filesystem>
 #include <string>
 
@@ -10,11 +11,12 @@ namespace atrium_serve {
 // The folder of the running program (the current folder when that cannot be told).
 std::filesystem::path ProgramFolder();
 
-// share/atrium/<installed> beside the program's folder when installed, else <source tree>/<source>;
-// throws std::runtime_error when neither exists.
-std::filesystem::path DataFolder(const std::string& installed, const std::string& source);
+// The data folder name ("protos" or "viewer") found from the program's own folder, as the
+// build placed it (../share/atrium/<name> by default); throws
+// std::runtime_error when it is not there.
+std::filesystem::path DataFolder(const std::string& name);
 
-// folder, with the installed proto files, viewer page and X_ITE runtime served under their
+// folder, with the proto files, the viewer page and its X_ITE runtime served under their
 // own names where folder lacks them; the proto files are not listed as worlds. A data folder
 // that cannot be found is left out with a warning on standard error.
 ServedFolders ChartFolders(const std::filesystem::path& folder);

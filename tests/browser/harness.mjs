@@ -23,7 +23,7 @@ import path from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import { parseArgs } from "node:util";
 
-import { viewerDir, xiteDist } from "./stage.mjs";
+import { requirePackage, viewerDir, xiteDist } from "./stage.mjs";
 
 // Debian's chromium; ATRIUM_CHROMIUM points elsewhere (e.g. to try the skip path).
 export const CHROMIUM = process.env.ATRIUM_CHROMIUM || "/usr/bin/chromium";
@@ -155,9 +155,9 @@ export async function launchBrowser() {
   if (!existsSync(CHROMIUM)) throw new SkipError(`${CHROMIUM} not found (apt-get install chromium)`);
   let chromium;
   try {
-    ({ chromium } = await import("playwright-core"));
+    ({ chromium } = requirePackage("playwright-core"));
   } catch {
-    throw new SkipError("playwright-core is not installed (run `npm ci` at the top of the repo)");
+    throw new SkipError("playwright-core is not installed (the build installs it with npm)");
   }
   return chromium.launch({ executablePath: CHROMIUM, headless: true, args: CHROMIUM_ARGS });
 }

@@ -7,30 +7,30 @@
 // As a module: stageViewer(target) and stageFiles(target, paths).
 import { cp, mkdir, readdir, stat } from "node:fs/promises";
 import path from "node:path";
+import { createRequire } from "node:module";
 import { fileURLToPath } from "node:url";
 
 export const repoRoot = path.resolve(path.dirname(fileURLToPath(import.meta.url)), "../..");
 export const viewerDir = path.join(repoRoot, "viewer");
-export const xiteDist = path.join(repoRoot, "node_modules", "x_ite", "dist");
+// What the build puts in its own tree: X_ITE's runtime as it stages it for the viewer page, and
+// the npm packages (playwright-core). The tests are told where (ATRIUM_XITE_DIR,
+// ATRIUM_NODE_MODULES); by hand they are taken from the README's build folder, build/.
+const buildDir = path.join(repoRoot, "build");
+export const xiteDist =
+  process.env.ATRIUM_XITE_DIR ?? path.join(buildDir, "share", "atrium", "viewer", "x_ite");
+export const nodeModules = process.env.ATRIUM_NODE_MODULES ?? path.join(buildDir, "node_modules");
 
-// What the page needs from x_ite's dist folder. X_ITE finds its style sheet, components,
-// fonts and libraries relative to x_ite.min.js; the unminified bundles, the ES module
-// builds, the zip and the type declarations are not used.
-export function isXiteRuntimeFile(relative) {
-  const parts = relative.split(path.sep);
-  if (parts.length === 1) return ["x_ite.min.js", "x_ite.css", "LICENSE.md"].includes(parts[0]);
-  if (parts[0] !== "assets") return false;
-  if (parts[1] === "components") return relative.endsWith(".min.js");
-  return true;
+// Loads an npm package (a CommonJS one) from nodeModules.
+export function requirePackage(name) {
+  return createRequire(path.join(path.dirname(nodeModules), "package.json"))(name);
 }
 
-async function copyTree(from, to, keep = () => true, base = from) {
+async function copyTree(from, to) {
   for (const entry of await readdir(from, { withFileTypes: true })) {
     const source = path.join(from, entry.name);
-    const relative = path.relative(base, source);
     if (entry.isDirectory()) {
-      await copyTree(source, path.join(to, entry.name), keep, base);
-    } else if (keep(relative)) {
+      await copyTree(source, path.join(to, entry.name));
+    } else {
       await mkdir(to, { recursive: true });
       await cp(source, path.join(to, entry.name));
     }
@@ -40,7 +40,7 @@ async function copyTree(from, to, keep = () => true, base = from) {
 // Copies the viewer page and X_ITE's runtime into target.
 export async function stageViewer(target) {
   await copyTree(viewerDir, target);
-  await copyTree(xiteDist, path.join(target, "x_ite"), isXiteRuntimeFile);
+  await copyTree(xiteDist, path.join(target, "x_ite"));
 }
 
 // Copies files into target, and the contents of folders (with their subfolders).
