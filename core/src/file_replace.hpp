@@ -1,9 +1,13 @@
 #pragma once
 // Atomic replacement of a file's whole content, shared by the world writer and the settings store.
+// The settings store lives in another library, so this is exported though not installed.
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // Writes text to a temporary file beside the target and renames it over the target, so readers
@@ -16,3 +20,4 @@ namespace holvane {
 std::error_code ReplaceFile(const std::filesystem::path& file, std::string_view text);
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

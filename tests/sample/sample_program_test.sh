@@ -33,7 +33,7 @@ mkdir -p "$work/blocked/AreaGraphTest.wrl"
 if "$program" --out "$work/blocked" area > "$work/blocked.log" 2> "$work/blocked.err"; then
     echo "a failed export exited 0"; exit 1
 fi
-! grep -q "Created file" "$work/blocked.log"
+if grep -q "Created file" "$work/blocked.log"; then echo "a failed export was reported as created"; exit 1; fi
 grep -q "Could not write $work/blocked/AreaGraphTest.wrl" "$work/blocked.err"
 
 # Unknown arguments are refused with the usage text.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Opening worlds: atrium-test --open, the terminal's question and atrium-view (installed into
-# a temporary prefix) serve over HTTP on 127.0.0.1 and start xdg-open, here a stub on PATH
-# that records the address. The test fetches what a browser would and what it must not get.
+# a temporary prefix, which is then moved) serve over HTTP on 127.0.0.1 and start xdg-open,
+# here a stub on PATH that records the address. The test fetches what a browser would and what it must not get.
 #
 #   serve_test.sh ATRIUM_TEST CMAKE BUILD_DIR
 set -euo pipefail
@@ -93,8 +93,9 @@ expect_file "${address%/index.html*}/AreaGraphTest.wrl" model/vrml "$work/asked/
 kill -TERM "$(head -1 "$ADDRESSES.parents")"
 wait "${servers[-1]}" || fail "answering y: the program exited with $?"
 
-echo "== atrium-view, installed, on a world alone in its folder"
-"$cmake" --install "$build" --prefix "$work/prefix" > "$work/install.log" || fail "install: $(cat "$work/install.log")"
+echo "== atrium-view, installed and the tree moved to another prefix, on a world alone in its folder"
+"$cmake" --install "$build" --prefix "$work/installed" > "$work/install.log" || fail "install: $(cat "$work/install.log")"
+mv "$work/installed" "$work/prefix"
 share=$work/prefix/share/atrium
 mkdir "$work/alone"
 cp "$work/out/AreaGraphTest.wrl" "$work/alone/"

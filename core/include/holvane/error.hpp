@@ -4,6 +4,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // Error numbers. Validation failures use kObjectError; the event errors of proto nodes add 70 and 80.
@@ -35,3 +38,4 @@ private:
 [[noreturn]] inline void Fail(const std::string& message) { throw Error(kObjectError, message); }
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

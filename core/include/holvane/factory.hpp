@@ -4,11 +4,13 @@
 #include <memory>
 #include <string_view>
 
+#include "holvane/export.hpp"
 #include "holvane/fields.hpp"
 #include "holvane/node.hpp"
 #include "holvane/routes.hpp"
 #include "holvane/traverser.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // Creates the objects of a scene by their VRML names.
@@ -88,3 +90,4 @@ public:
 std::shared_ptr<IVRMLFactory> CoreFactoryInstance();
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // Every field type the object model can hold.
@@ -25,3 +28,4 @@ std::string_view KindName(FieldKind kind);
 constexpr bool IsMulti(FieldType type) { return type >= FieldType::MFColor; }
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "holvane/error.hpp"
+#include "holvane/export.hpp"
 #include "holvane/field_type.hpp"
 #include "holvane/interfaces.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 class Node;
@@ -233,3 +235,4 @@ private:
 };
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 class Traverser;
@@ -47,3 +50,4 @@ public:
 };
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

@@ -10,9 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "holvane/export.hpp"
 #include "holvane/fields.hpp"
 #include "holvane/interfaces.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // One interface line of a node type: kind, type, name and, for fields, the initial value as VRML text.
@@ -130,6 +132,7 @@ const NodeClass& ClassOf() {
 }
 
 }  // namespace holvane
+ATRIUM_EXPORT_END
 
 // Declaration tables are X-macro lists of rows F(kind, Type, name, Accessor, initial):
 // Accessor is the field's name with its first letter upper-cased ("_" for events), initial

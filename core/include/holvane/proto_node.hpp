@@ -3,8 +3,10 @@
 // only the fields that differ from their initial values.
 #include <string>
 
+#include "holvane/export.hpp"
 #include "holvane/node.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // Base of every proto node class. Its declaration table is its EXTERNPROTO header, fields first.
@@ -28,6 +30,7 @@ private:
 };
 
 }  // namespace holvane
+ATRIUM_EXPORT_END
 
 // Turns a declaration list (see HOLVANE_NODE_CLASS) into a proto node class named after the proto.
 #define HOLVANE_PROTO_NODE(Class, LIST) HOLVANE_NODE_CLASS(Class, ::holvane::ProtoNode, proto, LIST)

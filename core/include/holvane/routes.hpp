@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 class Node;
@@ -31,3 +34,4 @@ private:
 };
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

@@ -1,7 +1,9 @@
 #pragma once
 // The VRML 97 standard nodes the library builds, each one declaration table with its initial values.
+#include "holvane/export.hpp"
 #include "holvane/node.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 #define HOLVANE_GROUPING_FIELDS(F)                       \
@@ -279,3 +281,4 @@ HOLVANE_STANDARD_NODES(HOLVANE_STANDARD_NODE)
 #undef HOLVANE_STANDARD_NODE
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

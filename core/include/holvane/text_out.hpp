@@ -6,6 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // Appends VRML text to a growing buffer; numbers are formatted in place, never through a stream.
@@ -46,3 +49,4 @@ private:
 };
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

@@ -7,9 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "holvane/export.hpp"
 #include "holvane/interfaces.hpp"
 #include "holvane/text_out.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 class Node;
@@ -127,3 +129,4 @@ public:
 };
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

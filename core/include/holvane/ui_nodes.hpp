@@ -1,8 +1,10 @@
 #pragma once
 // The user-interface protos (file "HV_UI.wrl") and the navigation proto (file "HV_NAV.wrl").
+#include "holvane/export.hpp"
 #include "holvane/factory.hpp"
 #include "holvane/proto_node.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // Shows its children while contentsExist is TRUE and hides them when it is FALSE.
@@ -57,3 +59,4 @@ public:
 };
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace holvane {
 
 // True when text is well-formed UTF-8 (no stray, overlong, surrogate or out-of-range sequence).
@@ -20,3 +23,4 @@ void AppendUtf8(std::string& out, std::string_view text);
 bool IsVRMLId(std::string_view name);
 
 }  // namespace holvane
+ATRIUM_EXPORT_END

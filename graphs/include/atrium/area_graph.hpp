@@ -2,7 +2,9 @@
 // The area graph: one filled area series per Z cell of its grid.
 #include "atrium/area_series_info.hpp"
 #include "atrium/cell_series_graph.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 extern template class CellSeriesGraph<AreaSeriesInfo>;
@@ -12,3 +14,4 @@ extern template class CellSeriesGraph<AreaSeriesInfo>;
 class AreaGraph final : public CellSeriesGraph<AreaSeriesInfo> {};
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -6,9 +6,11 @@
 #include "atrium/scene_root.hpp"
 #include "atrium/series_info.hpp"
 #include "atrium/series_popup_info.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/series_protos.hpp"
 #include "holvane/ui_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // An area series. Tree: root Transform → qrx_ContentToggle (shown) → [qrx_OutlinedAreaSeries,
@@ -59,3 +61,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -5,7 +5,9 @@
 
 #include "atrium/grid_graph.hpp"
 #include "atrium/series_collection.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Draws each series of T in its own Z cell; the grid's Z cell count decides how many series
@@ -33,3 +35,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -5,7 +5,9 @@
 
 #include "atrium/column_series_info.hpp"
 #include "atrium/grid_graph.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 class ColumnSlots;
@@ -42,3 +44,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

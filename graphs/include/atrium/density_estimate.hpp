@@ -4,8 +4,10 @@
 #include <span>
 #include <vector>
 
+#include "holvane/export.hpp"
 #include "holvane/fields.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A lattice of xCount x zCount points; point (i, j), both from 0, sits at
@@ -33,3 +35,4 @@ std::vector<double> DirectParzenMap(const ParzenLattice& lattice, std::span<cons
 std::vector<float> RescaleHeights(const std::vector<double>& values, float graphHeight);
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -14,7 +14,9 @@
 #include "atrium/series_collection.hpp"
 #include "atrium/text_info.hpp"
 #include "atrium/viewpoint_collection.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Each surface is the density of its points on a lattice of three points per grid cell each
@@ -76,3 +78,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

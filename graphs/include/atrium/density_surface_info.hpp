@@ -3,8 +3,10 @@
 #include <memory>
 
 #include "atrium/surface_body.hpp"
+#include "holvane/export.hpp"
 #include "holvane/fields.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The graph's side of a density surface. Validation failures raise holvane::kObjectError and
@@ -47,3 +49,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -4,9 +4,11 @@
 #include <string>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/routes.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A graph of any kind: one root Transform and one route collection that live as long as the
@@ -46,3 +48,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

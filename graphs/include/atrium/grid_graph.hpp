@@ -14,7 +14,9 @@
 #include "atrium/light_collection.hpp"
 #include "atrium/text_info.hpp"
 #include "atrium/viewpoint_collection.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A graph drawn in a grid box with discrete X and Z axes and a numeric Y axis. A kind adds its
@@ -71,3 +73,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

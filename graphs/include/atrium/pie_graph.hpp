@@ -13,7 +13,9 @@
 #include "atrium/series_collection.hpp"
 #include "atrium/text_info.hpp"
 #include "atrium/viewpoint_collection.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // When the slices' texts are shown.
@@ -98,3 +100,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

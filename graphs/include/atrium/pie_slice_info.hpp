@@ -7,10 +7,12 @@
 #include "atrium/drill_up_info.hpp"
 #include "atrium/scene_root.hpp"
 #include "atrium/text_info.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/series_protos.hpp"
 #include "holvane/standard_nodes.hpp"
 #include "holvane/ui_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The geometry a slice is drawn with.
@@ -147,3 +149,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A white Cylinder of radius 0.1 with a CylinderSensor beside it. Tree: root Transform ->
@@ -47,3 +49,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

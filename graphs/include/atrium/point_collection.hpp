@@ -5,9 +5,11 @@
 #include <string>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/collection_protos.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The points of one frame, drawn as spheres by one qrx_SphereCollection under a Group. Point k
@@ -56,3 +58,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

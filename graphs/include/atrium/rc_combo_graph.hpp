@@ -5,7 +5,9 @@
 #include "atrium/ribbon_series_info.hpp"
 #include "atrium/series_collection.hpp"
 #include "atrium/surface_combo_graph.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // One ribbon series per Z cell as in the ribbon graph (none until ZAxisCellCount is first set)
@@ -29,3 +31,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

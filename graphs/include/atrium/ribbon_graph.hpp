@@ -2,7 +2,9 @@
 // The ribbon graph: one ribbon series per Z cell of its grid.
 #include "atrium/cell_series_graph.hpp"
 #include "atrium/ribbon_series_info.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 extern template class CellSeriesGraph<RibbonSeriesInfo>;
@@ -12,3 +14,4 @@ extern template class CellSeriesGraph<RibbonSeriesInfo>;
 class RibbonGraph final : public CellSeriesGraph<RibbonSeriesInfo> {};
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "atrium/styled_series_info.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/series_protos.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The form of a ribbon series.
@@ -36,3 +38,4 @@ public:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -5,7 +5,9 @@
 
 #include "atrium/column_series_info.hpp"
 #include "atrium/surface_combo_graph.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 class ColumnSlots;
@@ -34,3 +36,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

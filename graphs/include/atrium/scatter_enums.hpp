@@ -2,6 +2,9 @@
 // The choices of the scatter graph's animation and of its frame slider.
 #include <cstdint>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // How the scatter graph moves from one point frame to the next.
@@ -31,3 +34,4 @@ enum class SliderAlignment : std::int32_t {
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -17,7 +17,9 @@
 #include "atrium/slider_info.hpp"
 #include "atrium/text_info.hpp"
 #include "atrium/viewpoint_collection.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Root children from construction: background, title, grid, X, Y and Z axes, viewpoints,
@@ -105,3 +107,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "atrium/legend_info.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A LegendInfo without check boxes; each entry is a colour key and a text.
@@ -37,3 +39,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

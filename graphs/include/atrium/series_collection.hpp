@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "holvane/error.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // An ordered list of items of type T with 1-based positions. Bad positions raise
@@ -39,3 +41,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <memory>
 
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Marks the series classes.
@@ -32,3 +34,4 @@ public:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

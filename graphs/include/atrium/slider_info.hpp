@@ -5,9 +5,11 @@
 
 #include "atrium/scatter_enums.hpp"
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 #include "holvane/ui_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Tree: root Transform -> [label holder, slider holder]. The label holder holds a Shape whose
@@ -74,3 +76,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

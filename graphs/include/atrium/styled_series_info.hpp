@@ -8,10 +8,12 @@
 #include "atrium/scene_root.hpp"
 #include "atrium/series_info.hpp"
 #include "atrium/series_popup_info.hpp"
+#include "holvane/export.hpp"
 #include "holvane/fields.hpp"
 #include "holvane/proto_node.hpp"
 #include "holvane/ui_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A series in two forms. Tree: root Transform → qrx_ContentToggle (shown) → [the shown proto,
@@ -107,3 +109,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -6,10 +6,12 @@
 #include <string>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/chart_protos.hpp"
 #include "holvane/standard_nodes.hpp"
 #include "holvane/ui_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Tree: root Transform → qrx_ContentToggle (shown) → [qrx_Surface with the Appearance and its
@@ -82,3 +84,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -8,7 +8,9 @@
 
 #include "atrium/grid_graph.hpp"
 #include "atrium/surface_list.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The largest Depth among the series and deepest (0 with neither): how far the combination
@@ -51,3 +53,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -5,7 +5,9 @@
 
 #include "atrium/grid_graph.hpp"
 #include "atrium/surface_list.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Draws any number of surfaces, one lattice point per grid cell; the grid's X and Z cell-count
@@ -33,3 +35,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -6,7 +6,9 @@
 
 #include "atrium/surface_body.hpp"
 #include "atrium/surface_popup_info.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A height surface with pop-ups. Tree: root Transform → [toggle → surface and wireframe (see
@@ -40,3 +42,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -8,7 +8,9 @@
 #include "atrium/grid_info.hpp"
 #include "atrium/series_collection.hpp"
 #include "atrium/surface_info.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // An ordered list of surfaces whose new members get one lattice point per grid cell of the
@@ -31,3 +33,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -4,9 +4,11 @@
 #include <memory>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/collection_protos.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The graph's side of a surface's pop-ups.
@@ -49,3 +51,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -5,7 +5,9 @@
 #include "atrium/continuous_axis.hpp"
 #include "atrium/discrete_axis.hpp"
 #include "atrium/grid_info.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // X axis, one label per X cell just outside the grid at z = Depth. With c = Width /
@@ -32,3 +34,4 @@ void LayOutZAxis(const GridInfo& grid, DiscreteAxis& axis);
 void LayOutAxes(const GridInfo& grid, DiscreteAxis& xAxis, ContinuousAxis& yAxis, DiscreteAxis& zAxis);
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

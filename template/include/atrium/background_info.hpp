@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The Background of a world. Plain: the whole sky has the chosen colour. Fade: the sky is
@@ -37,3 +39,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

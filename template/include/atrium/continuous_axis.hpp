@@ -5,7 +5,9 @@
 
 #include "atrium/discrete_axis.hpp"
 #include "atrium/enums.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // What a graph sets on a continuous axis to fit it to its grid.
@@ -75,3 +77,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -8,8 +8,10 @@
 
 #include "atrium/enums.hpp"
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The estimated width of one label line at text size `size`, used to set the header beside the
@@ -149,3 +151,4 @@ public:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

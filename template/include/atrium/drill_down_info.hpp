@@ -4,10 +4,12 @@
 #include <memory>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/collection_protos.hpp"
 #include "holvane/standard_nodes.hpp"
 #include "holvane/ui_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // What a graph sets on a drill-down row to fit it to its grid.
@@ -78,3 +80,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

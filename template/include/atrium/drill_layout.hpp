@@ -7,8 +7,10 @@
 #include "atrium/drill_up_info.hpp"
 #include "atrium/grid_info.hpp"
 #include "atrium/grid_interactivity_info.hpp"
+#include "holvane/export.hpp"
 #include "holvane/routes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Drill-up cone beside the grid's far corner: root translation (Width, 0.55 x ConeHeight, Depth).
@@ -31,3 +33,4 @@ void LayOutInteractivity(const GridInfo& grid, GridInteractivityInfo& interactiv
                          holvane::RouteCollection& routes);
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A cone inside an Anchor, so that a click on it follows the link to the parent page.
@@ -56,3 +58,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

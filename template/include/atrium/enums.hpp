@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The font family of a text; written as the FontStyle family "SERIF", "SANS" or "TYPEWRITER".
@@ -83,3 +86,4 @@ constexpr E FromVRMLString(std::string_view text) {
 }
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

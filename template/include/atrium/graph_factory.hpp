@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 class AreaGraph;
@@ -38,3 +41,4 @@ public:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

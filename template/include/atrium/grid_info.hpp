@@ -6,9 +6,11 @@
 #include <memory>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/chart_protos.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 namespace detail {
@@ -140,3 +142,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

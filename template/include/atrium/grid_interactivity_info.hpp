@@ -5,8 +5,10 @@
 #include "atrium/drill_down_info.hpp"
 #include "atrium/drill_up_info.hpp"
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Owns one drill-up cone and the X and Z drill-down rows and switches each on or off.
@@ -52,3 +54,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

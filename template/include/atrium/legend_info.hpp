@@ -9,10 +9,12 @@
 #include "atrium/grid_info.hpp"
 #include "atrium/scene_root.hpp"
 #include "atrium/series_toggle_info.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/chart_protos.hpp"
 #include "holvane/routes.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // What the graphs use of a legend while they export.
@@ -129,3 +131,4 @@ void EnterInLegend(LegendInfo& legend, std::shared_ptr<holvane::Appearance> appe
                    holvane::RouteCollection& routes);
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A Group holding the world's NavigationInfo and then a Group of PointLight nodes, written
@@ -38,3 +40,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

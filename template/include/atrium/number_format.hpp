@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Formats `value` with the numeric format `pattern`. The output is culture-invariant:
@@ -71,3 +74,4 @@ std::string FormatNumber(T value, std::string_view pattern) {
 }
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

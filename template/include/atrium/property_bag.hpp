@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // String properties by name, as a host's form saves them for each control it holds.
@@ -26,3 +29,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "holvane/export.hpp"
 #include "holvane/node.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The prefix of the proto file names in EXTERNPROTO URLs; empty at start.
@@ -44,3 +46,4 @@ std::shared_ptr<T> MakeCoreNode() {
 }
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -8,7 +8,9 @@
 
 #include "atrium/settings.hpp"
 #include "atrium/template_ctl.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The state and behaviour of the ProtoPath page, applied to every selected template control.
@@ -90,3 +92,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Module-level helpers of the template library.
@@ -35,3 +38,4 @@ std::string MakeRelativePath(std::string_view source, std::string_view destinati
 
 }  // namespace AtriumModule
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -1,6 +1,8 @@
 #pragma once
 // A linear value mapper that hosts use to bring data values into scene units.
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Maps values from the range [FromMin, FromMax] linearly onto [ToMin, ToMax].
@@ -33,3 +35,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

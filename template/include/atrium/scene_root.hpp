@@ -2,8 +2,10 @@
 // The contract between a graph and its scene parts.
 #include <memory>
 
+#include "holvane/export.hpp"
 #include "holvane/node.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A scene part: it builds its subtree once and changes it in place; RootNode is the same node on every call.
@@ -21,3 +23,4 @@ public:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

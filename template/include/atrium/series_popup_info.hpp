@@ -6,9 +6,11 @@
 
 #include "atrium/enums.hpp"
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/graph/collection_protos.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // The strip geometry that the series classes and graphs drive.
@@ -87,3 +89,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

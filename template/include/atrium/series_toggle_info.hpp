@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 #include "holvane/ui_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A vertical column of qrx_CheckBox nodes, numbered 1 to Count from the top down.
@@ -71,3 +73,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

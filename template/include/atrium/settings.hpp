@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Reads and writes the per-user INI file of the template library.
@@ -82,3 +85,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -12,7 +12,9 @@
 #include "atrium/property_bag.hpp"
 #include "atrium/scaler.hpp"
 #include "atrium/settings.hpp"
+#include "holvane/export.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 namespace AtriumModule {
@@ -90,3 +92,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -7,8 +7,10 @@
 
 #include "atrium/enums.hpp"
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A line of text under a Transform, optionally turned to face the viewer by a Billboard.
@@ -66,3 +68,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "atrium/scene_root.hpp"
+#include "holvane/export.hpp"
 #include "holvane/standard_nodes.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // A Group of Viewpoint nodes, written in the order they were added; the first one added is
@@ -32,3 +34,4 @@ private:
 };
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

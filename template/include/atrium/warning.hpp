@@ -3,6 +3,9 @@
 #include <functional>
 #include <string_view>
 
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
 // Shows a warning with a title and a text; called on the host's thread.
@@ -16,3 +19,4 @@ WarningHandler SetWarningHandler(WarningHandler handler);
 void ShowWarning(std::string_view title, std::string_view text);
 
 }  // namespace atrium
+ATRIUM_EXPORT_END

@@ -7,8 +7,10 @@
 // then the declared eventIns and eventOuts. A field holding its initial value is not written.
 // In the collection and pop-up protos the exposedFields stand amid the plain fields, as the
 // proto file declares them.
+#include "holvane/export.hpp"
 #include "holvane/proto_node.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane::graph {
 
 // One sphere per location, with per-sphere lists beside the defaults; a pop-up panel per sphere.
@@ -154,3 +156,4 @@ namespace holvane::graph {
 HOLVANE_GRAPH_COLLECTION_PROTOS(HOLVANE_PROTO_NODE)
 
 }  // namespace holvane::graph
+ATRIUM_EXPORT_END

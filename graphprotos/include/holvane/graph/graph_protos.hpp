@@ -2,10 +2,12 @@
 // All 22 graph protos of HV_GRAPH.wrl, and the list that walks them.
 #include <string_view>
 
+#include "holvane/export.hpp"
 #include "holvane/graph/chart_protos.hpp"
 #include "holvane/graph/collection_protos.hpp"
 #include "holvane/graph/series_protos.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane::graph {
 
 // Every graph proto as N(Class, LIST), in the order the factory matches names.
@@ -37,3 +39,4 @@ namespace holvane::graph {
 inline constexpr std::string_view kGraphProtoFile = "HV_GRAPH.wrl";
 
 }  // namespace holvane::graph
+ATRIUM_EXPORT_END

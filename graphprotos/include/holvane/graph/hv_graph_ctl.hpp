@@ -1,7 +1,9 @@
 #pragma once
 // The graph library's control: it hands out the library's factory.
+#include "holvane/export.hpp"
 #include "holvane/graph/vrml_factory.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane::graph {
 
 // The control of the graph proto library; it shows nothing and keeps a fixed 615 x 615 size.
@@ -12,3 +14,4 @@ public:
 };
 
 }  // namespace holvane::graph
+ATRIUM_EXPORT_END

@@ -4,8 +4,10 @@
 // Each list is the proto's EXTERNPROTO header in order, rows F(kind, Type, name, Accessor, initial):
 // the fields first (each with its accessor Accessor + "Field" and its initial value as VRML text),
 // then the declared eventIns and eventOuts. A field holding its initial value is not written.
+#include "holvane/export.hpp"
 #include "holvane/proto_node.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane::graph {
 
 // One area-graph series: xDimension heights spaced xSpacing apart, depth deep, outlined in wireColor.
@@ -142,3 +144,4 @@ namespace holvane::graph {
 HOLVANE_GRAPH_SERIES_PROTOS(HOLVANE_PROTO_NODE)
 
 }  // namespace holvane::graph
+ATRIUM_EXPORT_END

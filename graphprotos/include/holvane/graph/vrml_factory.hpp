@@ -3,9 +3,11 @@
 #include <memory>
 #include <string_view>
 
+#include "holvane/export.hpp"
 #include "holvane/factory.hpp"
 #include "holvane/graph/graph_protos.hpp"
 
+ATRIUM_EXPORT_BEGIN
 namespace holvane::graph {
 
 // The library's hidden host: one core control per process, created on first use and kept.
@@ -23,3 +25,4 @@ protected:
 };
 
 }  // namespace holvane::graph
+ATRIUM_EXPORT_END
