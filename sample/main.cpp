@@ -90,7 +90,9 @@ int main(int argc, char** argv) {
         std::vector<std::string> toOpen;
         for (const GraphBuilder* builder : chosen) {
             try {
-                std::cout << "Created file " << builds.Build(*builder).string() << std::endl;
+                // Built before anything is printed, so a failed build never shows "Created file".
+                const std::string file = builds.Build(*builder).string();
+                std::cout << "Created file " << file << std::endl;
             } catch (const std::runtime_error& e) {
                 std::cerr << e.what() << "\n";
                 status = 1;
