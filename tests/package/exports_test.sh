@@ -13,7 +13,7 @@ for library in "$@"; do
   [[ $soname =~ ^lib[a-z_]+\.so\.[0-9]+\.[0-9]+$ ]] || fail "$library has the shared name '$soname'"
 done
 for public in 'holvane::Traverser::WriteLine(' 'holvane::graph::VRMLFactory::' 'atrium::AtriumTemplateCtl::' \
-              'atrium::MakeRelativePath(' 'atrium::CellSeriesGraph<atrium::AreaSeriesInfo>::GetSeries(' \
+              'atrium::AtriumModule::MakeRelativePath' 'atrium::CellSeriesGraph<atrium::AreaSeriesInfo>::GetSeries(' \
               'typeinfo for holvane::Error'; do
   grep -qF -- "$public" <<< "$symbols" || fail "not exported: $public"
 done
