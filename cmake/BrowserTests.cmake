@@ -14,7 +14,8 @@
 # the whole test's limit (default 180 s); the world itself must load within 60 s.
 #
 # The tests run one at a time (RESOURCE_LOCK browser) and are reported as skipped when
-# chromium, playwright-core or node is missing (a build without npm has no viewer), unless
+# chromium, playwright-core or node is missing (a build without npm has no viewer, and node
+# before 20 cannot run playwright-core), unless
 # ATRIUM_REQUIRE_BROWSER=1 is set in the environment of ctest (then they fail). They find the
 # build's npm packages and X_ITE runtime through ATRIUM_BROWSER_TEST_ENVIRONMENT.
 
@@ -35,13 +36,13 @@ function(_atrium_browser_test_properties name timeout fixture)
   endif()
 endfunction()
 
-# Registers a placeholder that reports a browser test as skipped in a build without the viewer.
+# Registers a placeholder that reports a browser test as skipped in a build that cannot run it.
 function(_atrium_browser_test_without_viewer name)
   if("$ENV{ATRIUM_REQUIRE_BROWSER}" STREQUAL "1")
     add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E false)
   else()
-    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "no npm in this build: browser test skipped")
-    set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "no npm in this build")
+    add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E echo "no npm or node 20 in this build: browser test skipped")
+    set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "no npm or node 20 in this build")
   endif()
 endfunction()
 
@@ -60,7 +61,7 @@ function(atrium_browser_test)
     set(ARG_TIMEOUT 180)
   endif()
 
-  if(NOT ATRIUM_VIEWER)
+  if(NOT ATRIUM_BROWSER_TESTS)
     _atrium_browser_test_without_viewer(${ARG_NAME})
   else()
     cmake_path(ABSOLUTE_PATH ARG_ROOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
