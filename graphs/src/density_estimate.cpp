@@ -4,6 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "float_text.hpp"
+#include "holvane/error.hpp"
+
 namespace atrium {
 
 namespace {
@@ -24,6 +27,7 @@ struct IndexRange {
     int first, last;
 };
 IndexRange Reach(double centre, double reach, float spacing, int count) {
+    if (std::isnan(centre)) return {0, 0};
     if (!std::isfinite(reach)) return {0, count};
     const double lo = std::ceil((centre - reach) / spacing), hi = std::floor((centre + reach) / spacing);
     const int first = static_cast<int>(std::clamp(lo, 0.0, static_cast<double>(count)));
@@ -60,6 +64,16 @@ std::vector<double> SeparableMap(const ParzenLattice& lattice, std::span<const h
 }
 
 }  // namespace
+
+void RefuseNaNPoints(std::span<const holvane::Vec2f> points, const std::string& owner) {
+    const auto bad = std::find_if(points.begin(), points.end(),
+                                  [](const holvane::Vec2f& p) { return std::isnan(p[0]) || std::isnan(p[1]); });
+    if (bad == points.end()) return;
+    throw holvane::Error(holvane::kInvalidArgument,
+                         owner + ": point " + std::to_string(bad - points.begin() + 1) + " (x " +
+                             FloatText((*bad)[0]) + ", z " + FloatText((*bad)[1]) +
+                             ") has a coordinate that is not a number");
+}
 
 std::vector<double> ParzenMap(const ParzenLattice& lattice, std::span<const holvane::Vec2f> points, float sigma) {
     const double rate = std::log(kBase) / (2.0 * static_cast<double>(sigma) * sigma);

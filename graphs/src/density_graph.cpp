@@ -4,6 +4,7 @@
 #include <string>
 
 #include "atrium/axis_layout.hpp"
+#include "atrium/density_estimate.hpp"
 #include "atrium/drill_layout.hpp"
 #include "atrium/proto_path.hpp"
 #include "holvane/error.hpp"
@@ -74,6 +75,9 @@ void DensityGraph::SetSigma(float value) {
 }
 
 void DensityGraph::PrepareExport(holvane::RouteCollection& routes) {
+    // Every surface is checked before anything is laid out, so a refused export leaves the graph as it was.
+    for (std::size_t k = 0; k < surfaces_.Items().size(); ++k)
+        RefuseNaNPoints(surfaces_.Items()[k]->PointList()->Values(), "Density surface " + std::to_string(k + 1));
     auto title = title_->RootTransform()->TranslationField();
     title->SetX(grid_->Width() / 2);
     title->SetY(grid_->Height() * 1.1f);

@@ -19,6 +19,7 @@ void DensitySurfaceInfo::GenerateParzenMap(float graphHeight) {
     const auto& surface = *SurfaceNode();
     const ParzenLattice lattice{surface.XDimensionField()->Value(), surface.ZDimensionField()->Value(),
                                 surface.XSpacingField()->Value(), surface.ZSpacingField()->Value()};
+    RefuseNaNPoints(points_->Values(), "Density surface");
     SurfaceNode()->HeightField()->Values() = RescaleHeights(ParzenMap(lattice, points_->Values(), sigma_), graphHeight);
     WireframeNode()->HeightField()->CopyFrom(*SurfaceNode()->HeightField());
 }

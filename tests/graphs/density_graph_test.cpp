@@ -165,3 +165,37 @@ TEST(DensityGraph, ExportGivesThreeLatticePointsPerCellTheGraphSigmaAndOneDrillU
     ExpectError([&] { graph->ExportToString(false, false); }, holvane::kOverflow);
     EXPECT_EQ(graph->GetSurface(1)->XCount(), 12);
 }
+
+TEST(DensityGraph, ANaNCoordinateIsRefusedAtExportNamingTheSurfaceAndThePoint) {
+    const float nan = std::nanf(""), inf = HUGE_VALF;
+    struct Case {
+        holvane::Vec2f point;
+        std::string position;
+    } cases[] = {
+        {{nan, 1.5f}, "(x NaN, z 1.5)"},
+        {{2, nan}, "(x 2, z NaN)"},
+        {{nan, -nan}, "(x NaN, z NaN)"},
+        {{inf, nan}, "(x inf, z NaN)"},
+    };
+    for (const Case& c : cases) {
+        auto graph = NewGraph();
+        graph->SetSurfaceCount(2);
+        graph->GetSurface(1)->PointList()->Values() = {{1, 1}};
+        graph->GetSurface(2)->PointList()->Values() = {{1, 1}, {1e30f, -inf}, c.point, {nan, nan}};
+        ExpectError([&] { graph->ExportToString(false, false); }, holvane::kInvalidArgument,
+                    "Density surface 2: point 3 " + c.position + " has a coordinate that is not a number");
+        EXPECT_TRUE(graph->GetSurface(1)->SurfaceNode()->HeightField()->Values().empty())
+            << "a refused export lays out no surface";
+        ExpectError([&] { graph->GetSurface(2)->GenerateParzenMap(5); }, holvane::kInvalidArgument,
+                    "Density surface: point 3 " + c.position + " has a coordinate that is not a number");
+
+        // Mended, the same graph exports; points far away or at infinity add nothing.
+        graph->GetSurface(2)->PointList()->Values() = {{1, 1}, {1e30f, -inf}};
+        EXPECT_NO_THROW(graph->ExportToString(false, false));
+        EXPECT_EQ(graph->GetSurface(2)->SurfaceNode()->HeightField()->Values(),
+                  graph->GetSurface(1)->SurfaceNode()->HeightField()->Values());
+    }
+    // The map itself leaves such a point out rather than reading it.
+    EXPECT_EQ(ParzenMap({3, 3, 1, 1}, std::vector<holvane::Vec2f>{{1, 1}, {nan, 1}}, 1),
+              ParzenMap({3, 3, 1, 1}, std::vector<holvane::Vec2f>{{1, 1}}, 1));
+}

@@ -19,6 +19,7 @@ public:
     virtual void SetSigma(float value) = 0;
     // Fills the surface's and the wireframe's heights with the density of PointList on the
     // surface's lattice, rescaled from 0 to graphHeight (all 0 where the density is flat).
+    // A point with a NaN coordinate is refused (RefuseNaNPoints) and nothing changes.
     virtual void GenerateParzenMap(float graphHeight) = 0;
 };
 
