@@ -24,10 +24,12 @@ std::vector<std::shared_ptr<holvane::Transform>> Holders(const SeriesToggleInfo&
     return holders;
 }
 
-// The y of every holder, top box first.
+// Where every box stands above the column's origin (root and holder together), top box first.
 std::vector<float> Rows(const SeriesToggleInfo& toggles) {
+    const auto root = std::dynamic_pointer_cast<holvane::Transform>(toggles.RootNode());
     std::vector<float> rows;
-    for (const auto& holder : Holders(toggles)) rows.push_back(holder->TranslationField()->Y());
+    for (const auto& holder : Holders(toggles))
+        rows.push_back(root->TranslationField()->Y() + holder->TranslationField()->Y());
     return rows;
 }
 
@@ -88,6 +90,26 @@ TEST(SeriesToggleInfo, InvalidIndexAndSizesFailAndChangeNothing) {
     EXPECT_EQ(toggles.Height(), 1.0f);
     EXPECT_EQ(toggles.Spacing(), 0.5f);
     EXPECT_EQ(toggles.Get1CheckBox(1)->SizeField()->Value(), 1.0f);
+}
+
+TEST(SeriesToggleInfo, AFullColumnIsBuiltOneBoxAtATimeAndTheNextBoxOverflows) {
+    // Each box is placed once: a quadratic column would run out of time here in a debug build.
+    SeriesToggleInfo toggles;
+    toggles.SetHeight(0.5f);
+    for (int i = 0; i < 32767; ++i) toggles.AddCheckBox();
+    ExpectError([&] { toggles.AddCheckBox(); }, holvane::kOverflow,
+                "Overflow: a check-box column holds at most 32767 boxes");
+    ASSERT_EQ(toggles.Count(), 32767);
+    EXPECT_EQ(toggles.Get1CheckBox(32767)->DEFName(), "CHECK_BOX_32767");
+    const auto rows = Rows(toggles);
+    ASSERT_EQ(rows.size(), 32767u);
+    EXPECT_EQ(rows.front(), 32766.0f);
+    EXPECT_EQ(rows[16383], 16383.0f);
+    EXPECT_EQ(rows.back(), 0.0f);
+
+    toggles.ClearCheckBoxes();
+    toggles.AddCheckBox();
+    EXPECT_EQ(Rows(toggles), (std::vector<float>{0.0f}));
 }
 
 }  // namespace
