@@ -10,6 +10,8 @@
 #include "atrium/grid_info.hpp"
 #include "atrium/legend_info.hpp"
 #include "atrium/series_collection.hpp"
+#include "float_text.hpp"
+#include "holvane/error.hpp"
 #include "holvane/routes.hpp"
 #include "holvane/standard_nodes.hpp"
 
@@ -26,10 +28,15 @@ void KeepOnePerCell(SeriesCollection<T>& series, std::int16_t n, const std::func
     while (series.Count() > n) series.RemoveSeries(static_cast<std::int16_t>(n + 1));
 }
 
-// KeepOnePerCell with new series of T whose Depth is half the grid's current Z cell.
+// KeepOnePerCell with new series of T whose Depth is half the grid's current Z cell. When new
+// series are needed and half a cell rounds to 0, raises holvane::kObjectError "The graph's depth
+// (D) is too small to hold a series in each of N cells on the Z axis", changing nothing.
 template <class T>
 void KeepOnePerCell(SeriesCollection<T>& series, const GridInfo& grid, std::int16_t n) {
     const float cellDepth = grid.Depth() / static_cast<float>(grid.ZAxisCellCount());
+    if (n > series.Count() && !(cellDepth / 2 > 0.0f))
+        holvane::Fail("The graph's depth (" + FloatText(grid.Depth()) + ") is too small to hold a series in each of " +
+                      std::to_string(grid.ZAxisCellCount()) + " cells on the Z axis");
     KeepOnePerCell<T>(series, n, [cellDepth] {
         auto s = std::make_shared<T>();
         s->SetDepth(cellDepth / 2);

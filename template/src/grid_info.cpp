@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "atrium/proto_path.hpp"
+#include "float_text.hpp"
 #include "holvane/error.hpp"
 
 namespace atrium {
@@ -101,11 +102,34 @@ void CellCountEvent::RaiseOrUndo(std::int16_t newCount, std::int16_t oldCount,
 
 namespace {
 
-// One axis of the chart grid: its dimension and spacing fields.
+// One axis of the chart grid: its dimension and spacing fields, and how messages name it.
 struct Axis {
     std::shared_ptr<holvane::SFInt32> dimension;
     std::shared_ptr<holvane::SFFloat> spacing;
+    const char* extentName;  // "width", "height", "depth"
+    const char* letter;      // "X", "Y", "Z"
 };
+
+Axis XAxisOf(const holvane::graph::qrx_ChartGrid& grid) {
+    return {grid.XDimensionField(), grid.XSpacingField(), "width", "X"};
+}
+Axis YAxisOf(const holvane::graph::qrx_ChartGrid& grid) {
+    return {grid.YDimensionField(), grid.YSpacingField(), "height", "Y"};
+}
+Axis ZAxisOf(const holvane::graph::qrx_ChartGrid& grid) {
+    return {grid.ZDimensionField(), grid.ZSpacingField(), "depth", "Z"};
+}
+
+// The spacing that divides extent into cells. An extent too small for that many cells (the
+// spacing would round to 0 and the grid lose its extent) is refused.
+float CellSpacing(const Axis& axis, double extent, double cells) {
+    const auto spacing = static_cast<float>(extent / cells);
+    if (!(spacing > 0.0f))
+        holvane::Fail(std::string("The graph's ") + axis.extentName + " (" + FloatText(static_cast<float>(extent)) +
+                      ") is too small to divide into " + std::to_string(static_cast<std::int64_t>(cells)) +
+                      " cells on the " + axis.letter + " axis");
+    return spacing;
+}
 
 float Extent(const Axis& axis) {
     const double cells = static_cast<double>(axis.dimension->Value()) - 1.0;
@@ -115,7 +139,7 @@ float Extent(const Axis& axis) {
 void SetExtent(const Axis& axis, float value, const char* message) {
     if (!(value > 0.0f)) holvane::Fail(message);
     const double cells = static_cast<double>(axis.dimension->Value()) - 1.0;
-    axis.spacing->SetValue(static_cast<float>(static_cast<double>(value) / cells));
+    axis.spacing->SetValue(CellSpacing(axis, value, cells));
 }
 
 std::int16_t CellCount(const Axis& axis) {
@@ -133,8 +157,9 @@ void SetCellCount(const Axis& axis, std::int16_t value, const char* message, con
     const float oldSpacing = axis.spacing->Value();
     const auto oldCount = static_cast<std::int16_t>(
         std::clamp<std::int64_t>(static_cast<std::int64_t>(oldDimension) - 1, 1, std::numeric_limits<std::int16_t>::max()));
+    const float spacing = CellSpacing(axis, extent, value);
     axis.dimension->SetValue(static_cast<std::int32_t>(value) + 1);
-    axis.spacing->SetValue(static_cast<float>(static_cast<double>(extent) / static_cast<double>(value)));
+    axis.spacing->SetValue(spacing);
     event.RaiseOrUndo(value, oldCount, [&] {
         axis.dimension->SetValue(oldDimension);
         axis.spacing->SetValue(oldSpacing);
@@ -164,30 +189,30 @@ GridInfo::GridInfo()
 
 std::shared_ptr<holvane::Node> GridInfo::RootNode() const { return root_; }
 
-float GridInfo::Width() const { return Extent({grid_->XDimensionField(), grid_->XSpacingField()}); }
+float GridInfo::Width() const { return Extent(XAxisOf(*grid_)); }
 void GridInfo::SetWidth(float value) {
-    SetExtent({grid_->XDimensionField(), grid_->XSpacingField()}, value, kWidthMessage);
+    SetExtent(XAxisOf(*grid_), value, kWidthMessage);
 }
-float GridInfo::Height() const { return Extent({grid_->YDimensionField(), grid_->YSpacingField()}); }
+float GridInfo::Height() const { return Extent(YAxisOf(*grid_)); }
 void GridInfo::SetHeight(float value) {
-    SetExtent({grid_->YDimensionField(), grid_->YSpacingField()}, value, kHeightMessage);
+    SetExtent(YAxisOf(*grid_), value, kHeightMessage);
 }
-float GridInfo::Depth() const { return Extent({grid_->ZDimensionField(), grid_->ZSpacingField()}); }
+float GridInfo::Depth() const { return Extent(ZAxisOf(*grid_)); }
 void GridInfo::SetDepth(float value) {
-    SetExtent({grid_->ZDimensionField(), grid_->ZSpacingField()}, value, kDepthMessage);
+    SetExtent(ZAxisOf(*grid_), value, kDepthMessage);
 }
 
-std::int16_t GridInfo::XAxisCellCount() const { return CellCount({grid_->XDimensionField(), grid_->XSpacingField()}); }
+std::int16_t GridInfo::XAxisCellCount() const { return CellCount(XAxisOf(*grid_)); }
 void GridInfo::SetXAxisCellCount(std::int16_t value) {
-    SetCellCount({grid_->XDimensionField(), grid_->XSpacingField()}, value, kXCellsMessage, xCellCountChanged_);
+    SetCellCount(XAxisOf(*grid_), value, kXCellsMessage, xCellCountChanged_);
 }
-std::int16_t GridInfo::YAxisCellCount() const { return CellCount({grid_->YDimensionField(), grid_->YSpacingField()}); }
+std::int16_t GridInfo::YAxisCellCount() const { return CellCount(YAxisOf(*grid_)); }
 void GridInfo::SetYAxisCellCount(std::int16_t value) {
-    SetCellCount({grid_->YDimensionField(), grid_->YSpacingField()}, value, kYCellsMessage, yCellCountChanged_);
+    SetCellCount(YAxisOf(*grid_), value, kYCellsMessage, yCellCountChanged_);
 }
-std::int16_t GridInfo::ZAxisCellCount() const { return CellCount({grid_->ZDimensionField(), grid_->ZSpacingField()}); }
+std::int16_t GridInfo::ZAxisCellCount() const { return CellCount(ZAxisOf(*grid_)); }
 void GridInfo::SetZAxisCellCount(std::int16_t value) {
-    SetCellCount({grid_->ZDimensionField(), grid_->ZSpacingField()}, value, kZCellsMessage, zCellCountChanged_);
+    SetCellCount(ZAxisOf(*grid_), value, kZCellsMessage, zCellCountChanged_);
 }
 
 std::int32_t GridInfo::LineColor() const { return grid_->LineColorField()->RGBValue(); }

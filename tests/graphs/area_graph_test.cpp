@@ -239,16 +239,34 @@ TEST(AreaGraph, APartKeptByTheHostOutlivesItsGraphSafely) {
 TEST(AreaGraph, ACellCountWhoseSeriesCannotBeMadeChangesNothing) {
     auto graph = NewGraph();
     graph->GridProps()->SetZAxisCellCount(2);
-    graph->GridProps()->SetDepth(1e-45f);  // a cell is that deep; half of it is 0
+    graph->GridProps()->SetDepth(3e-45f);  // two cells of the smallest float depth; half of one is 0
     const auto before = graph->Series().Items();
     const float spacing = graph->GridProps()->ChartGrid()->ZSpacingField()->Value();
-    for (int count : {3, 32767}) {
-        EXPECT_THROW(graph->GridProps()->SetZAxisCellCount(static_cast<std::int16_t>(count)), holvane::Error);
+    struct Case {
+        std::int16_t count;
+        std::string message;
+    } cases[] = {
+        {3, "The graph's depth (4e-45) is too small to hold a series in each of 3 cells on the Z axis"},
+        {32767, "The graph's depth (3e-45) is too small to divide into 32767 cells on the Z axis"},
+    };
+    for (const Case& c : cases) {
+        ExpectObjectError([&] { graph->GridProps()->SetZAxisCellCount(c.count); }, c.message);
         EXPECT_EQ(graph->GridProps()->ZAxisCellCount(), 2);
         EXPECT_EQ(graph->GridProps()->ChartGrid()->ZSpacingField()->Value(), spacing);
         EXPECT_EQ(graph->Series().Items(), before);
     }
     graph->GridProps()->SetZAxisCellCount(1);  // fewer series need no new ones
+    EXPECT_EQ(graph->Series().Count(), 1);
+}
+
+TEST(AreaGraph, AGridTooShallowToDivideSaysSoAndChangesNothing) {
+    auto graph = NewGraph();
+    auto grid = graph->GridProps();
+    grid->SetDepth(1e-45f);
+    ExpectObjectError([&] { grid->SetZAxisCellCount(2); },
+                      "The graph's depth (1e-45) is too small to divide into 2 cells on the Z axis");
+    EXPECT_EQ(grid->ZAxisCellCount(), 1);
+    EXPECT_EQ(grid->Depth(), 1e-45f);
     EXPECT_EQ(graph->Series().Count(), 1);
 }
 

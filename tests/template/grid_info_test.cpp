@@ -192,6 +192,25 @@ TEST(GridInfo, InvalidCellCountsFailWithTheirMessageChangeNothingAndRaiseNothing
     EXPECT_TRUE(log.z.empty());
 }
 
+TEST(GridInfo, AnExtentTooSmallForItsCellsIsRefusedNamingTheAxis) {
+    GridInfo grid;
+    grid.SetWidth(1e-45f);
+    grid.SetYAxisCellCount(3);
+    grid.SetZAxisCellCount(2);
+    EventLog log(grid);
+    ExpectObjectError([&] { grid.SetXAxisCellCount(3); },
+                      "The graph's width (1e-45) is too small to divide into 3 cells on the X axis");
+    ExpectObjectError([&] { grid.SetHeight(1e-45f); },
+                      "The graph's height (1e-45) is too small to divide into 3 cells on the Y axis");
+    ExpectObjectError([&] { grid.SetDepth(1e-45f); },
+                      "The graph's depth (1e-45) is too small to divide into 2 cells on the Z axis");
+    EXPECT_EQ(grid.XAxisCellCount(), 1);
+    EXPECT_EQ(grid.Width(), 1e-45f);
+    EXPECT_EQ(grid.Height(), 1.0f);
+    EXPECT_EQ(grid.Depth(), 1.0f);
+    EXPECT_TRUE(log.x.empty());
+}
+
 TEST(GridInfo, TransparencyAcceptsBothEndsAndRejectsOutside) {
     GridInfo grid;
     grid.SetTransparency(1.0f);

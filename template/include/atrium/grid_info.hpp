@@ -93,6 +93,9 @@ public:
     float Height() const;
     void SetHeight(float value);
     // Extent along z; default 1. Fails unless value > 0: "The graph must be deeper than 0".
+    // An extent too small for the cell count (the spacing would round to 0) fails, for every
+    // axis and also when setting the cell count: "The graph's depth (1e-45) is too small to
+    // divide into 2 cells on the Z axis" ("width" / "X", "height" / "Y" for the others).
     float Depth() const;
     void SetDepth(float value);
 
