@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
+#include <optional>
 #include <string>
 
 namespace holvane {
@@ -41,6 +43,22 @@ std::string TempName(const fs::path& file) {
     return (dir / temp).string();
 }
 
+// The process's file-creation mask, read from /proc/self/status ("Umask:\t0022"). Setting the
+// mask to read it back would change it for every thread of the process meanwhile, so it is only
+// read; empty where the kernel does not report it (before Linux 4.7, or no /proc).
+std::optional<mode_t> ReadUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) != 0) continue;
+        try {
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8) & 0777);
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::error_code ReplaceFile(const fs::path& file, std::string_view text) {
@@ -51,15 +69,14 @@ std::error_code ReplaceFile(const fs::path& file, std::string_view text) {
 
     int error = 0;
     struct stat st {};
-    mode_t mode = 0;
+    // mkstemp made the file 0600: kept where the umask cannot be read, never more open than meant.
+    std::optional<mode_t> mode;
     if (::stat(target.c_str(), &st) == 0) {
         mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    } else if (const auto mask = ReadUmask()) {
+        mode = 0666 & ~*mask;
     }
-    if (::fchmod(fd, mode) != 0) error = errno;
+    if (mode && ::fchmod(fd, *mode) != 0) error = errno;
     for (std::size_t done = 0; error == 0 && done < text.size();) {
         const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR) continue;

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <thread>
+#include <vector>
 
 #include "holvane/holvane.hpp"
 #include "vrml_reader.hpp"
@@ -324,4 +326,40 @@ TEST(FileWriter, LongNamesModesAndLinksSurviveTheReplacement) {
     EXPECT_TRUE(fs::is_symlink(dir.path() / "inner.wrl"));
     EXPECT_EQ(ReadFile(target), world);
     EXPECT_EQ(dir.FileCount(), 5u) << "no temporary file is left behind";
+}
+
+TEST(FileWriter, NewFilesGetTheUmaskOnEveryThreadAndTheUmaskStaysAsItWas) {
+    // Threads replacing files at once must each see the process's umask, and leave it unchanged.
+    struct Case {
+        mode_t umask;
+        fs::perms mode;
+        int threads;
+    } cases[] = {
+        {022, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read, 8},
+        {027, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, 1},
+    };
+    constexpr int kFilesPerThread = 300;
+    for (const Case& c : cases) {
+        TempDir dir;
+        const mode_t before = ::umask(c.umask);
+        std::vector<std::thread> threads;
+        for (int t = 0; t < c.threads; ++t)
+            threads.emplace_back([&dir, t] {
+                auto root = RedBox();
+                RouteCollection routes;
+                VRMLFileTraverser writer;
+                for (int k = 0; k < kFilesPerThread; ++k)
+                    writer.Write(dir.path() / (std::to_string(t) + "_" + std::to_string(k) + ".wrl"), *root, routes);
+            });
+        for (auto& thread : threads) thread.join();
+        const mode_t after = ::umask(before);
+        EXPECT_EQ(after, c.umask) << "the umask is left as it was";
+        std::size_t files = 0, right = 0;
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            ++files;
+            right += entry.status().permissions() == c.mode ? 1 : 0;
+        }
+        EXPECT_EQ(files, static_cast<std::size_t>(c.threads * kFilesPerThread));
+        EXPECT_EQ(right, files) << "files with mode 0666 less umask " << std::oct << c.umask;
+    }
 }
