@@ -257,6 +257,15 @@ void SFRotation::SetEulerValues(float ax, float ay, float az) {
               static_cast<float>(angle)};
 }
 
+void SFNode::RegisterProtos(Traverser& traverser) {
+    if (value_) value_->RegisterProtos(traverser);
+}
+
+void MFNode::RegisterProtos(Traverser& traverser) {
+    for (const auto& node : values_)
+        if (node) node->RegisterProtos(traverser);
+}
+
 void SFNode::Traverse(Traverser& traverser, std::int16_t tabCount) {
     if (!value_) return Field::Traverse(traverser, tabCount);
     traverser.PrefixNextLine(Name(), tabCount);

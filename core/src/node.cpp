@@ -1,5 +1,9 @@
 #include "holvane/node.hpp"
 
+#include <algorithm>
+#include <unordered_set>
+#include <vector>
+
 #include "holvane/traverser.hpp"
 #include "holvane/vrml_text.hpp"
 
@@ -137,6 +141,20 @@ void Node::ForEachChild(const std::function<void(const NodePtr&)>& visit) const 
         } else {
             for (const auto& node : static_cast<const MFNode&>(field).Values()) visit(node);
         }
+    }
+}
+
+void Node::RegisterProtos(Traverser& traverser) {
+    std::unordered_set<const Node*> met;
+    std::vector<Node*> pending{this};  // the next node on top
+    while (!pending.empty()) {
+        Node* node = pending.back();
+        pending.pop_back();
+        if (!met.insert(node).second) continue;
+        node->RegisterOwnProtos(traverser);
+        const std::size_t children = pending.size();
+        node->ForEachChild([&](const NodePtr& child) { pending.push_back(child.get()); });
+        std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(children), pending.end());
     }
 }
 

@@ -24,6 +24,6 @@ void ProtoNode::TraverseHeader(Traverser& traverser) {
     traverser.WriteLine("");
 }
 
-void ProtoNode::RegisterProtos(Traverser& traverser) { traverser.RegisterProto(*this, NodeType()); }
+void ProtoNode::RegisterOwnProtos(Traverser& traverser) { traverser.RegisterProto(*this, NodeType()); }
 
 }  // namespace holvane

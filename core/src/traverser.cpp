@@ -121,7 +121,7 @@ void Traverser::CheckTree(Node& root) {
         state.node = &node;
         state.defined = !node.DEFName().empty();
         state.onPath = true;
-        node.RegisterProtos(*this);
+        node.RegisterOwnProtos(*this);
         const std::size_t children = pending.size();
         node.ForEachChild([&](const NodePtr& child) { pending.push_back(child.get()); });
         std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(children), pending.end());

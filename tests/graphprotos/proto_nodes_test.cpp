@@ -250,13 +250,16 @@ void ExpectUnsupported(const Node& node, const std::string& name, bool eventIn) 
     }
 }
 
-// A proto that counts how often RegisterProtos reaches it.
+// A proto that counts how often registration reaches it, and when it last did.
 class CountingProbe : public ProtoNode {
 public:
     int registered = 0;
-    void RegisterProtos(Traverser& traverser) override {
+    int order = 0;
+    static inline int clock = 0;
+    void RegisterOwnProtos(Traverser& traverser) override {
         ++registered;
-        ProtoNode::RegisterProtos(traverser);
+        order = ++clock;
+        ProtoNode::RegisterOwnProtos(traverser);
     }
 
 protected:
@@ -618,4 +621,54 @@ TEST(ProtoNodes, DepthThatDoesNotFitRaisesOverflowOnceAFieldIsToBeWritten) {
     interval->IndexField()->SetValue(3);
     root->ChildField()->SetValue(interval);
     EXPECT_THROW(writer.Write(*root), Error);
+}
+
+TEST(ProtoNodes, RegisterProtosReachesEveryNodeBelowOnceInWritingOrder) {
+    // root: Group { children [ a, Transform { children [ b, a ] }, inner ] }, inner holds c and
+    // itself (a cycle), d hangs below an SFNode field.
+    auto make = [] {
+        auto p = std::make_shared<test_Probe>();
+        p->SetSourceFile("probe.wrl");
+        return p;
+    };
+    auto a = make(), b = make(), c = make(), d = make();
+    auto root = std::make_shared<Group>();
+    auto middle = std::make_shared<Transform>();
+    auto inner = std::make_shared<Group>();
+    auto shape = std::make_shared<Shape>();
+    middle->ChildrenField()->Add(b);
+    middle->ChildrenField()->Add(a);
+    inner->ChildrenField()->Add(c);
+    inner->ChildrenField()->Add(inner);
+    root->ChildrenField()->Add(a);
+    root->ChildrenField()->Add(middle);
+    root->ChildrenField()->Add(inner);
+    root->ChildrenField()->Add(shape);
+    shape->GeometryField()->SetValue(d);
+
+    VRMLStringTraverser writer;
+    ITraversable& traversable = *root;
+    traversable.RegisterProtos(writer);
+    for (const auto& p : {a, b, c, d}) EXPECT_EQ(p->registered, 1);
+    EXPECT_LT(a->order, b->order);
+    EXPECT_LT(b->order, c->order);
+    EXPECT_LT(c->order, d->order);
+
+    // A field passes the request to the nodes it holds; a field of another type holds none.
+    ITraversable& children = *middle->ChildrenField();
+    children.RegisterProtos(writer);
+    EXPECT_EQ(a->registered, 2);
+    EXPECT_EQ(b->registered, 2);
+    EXPECT_EQ(c->registered, 1);
+    ITraversable& geometry = *shape->GeometryField();
+    geometry.RegisterProtos(writer);
+    EXPECT_EQ(d->registered, 2);
+    ITraversable& translation = *middle->TranslationField();
+    translation.RegisterProtos(writer);
+
+    // The writer's own walk registers each node once per world.
+    inner->ChildrenField()->RemoveNode(inner);
+    const std::string world = World(*root);
+    for (const auto& p : {a, b, c, d}) EXPECT_EQ(p->registered, p == c ? 2 : 3);
+    EXPECT_EQ(std::count(world.begin(), world.end(), '#'), 2) << "header and one declaration URL";
 }

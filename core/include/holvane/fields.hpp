@@ -36,6 +36,8 @@ public:
 
     // Writes one line "name value" at depth tabCount (node fields write their nodes below).
     void Traverse(Traverser& traverser, std::int16_t tabCount) override;
+    // Passes the request to the nodes held (SFNode, MFNode); other fields hold no protos.
+    void RegisterProtos(Traverser&) override {}
 
     // Appends the value as VRML text.
     virtual void WriteValue(TextOut& out) const = 0;
@@ -151,6 +153,7 @@ public:
 class SFNode final : public SingleField<FieldType::SFNode, NodePtr> {
 public:
     void Traverse(Traverser& traverser, std::int16_t tabCount) override;
+    void RegisterProtos(Traverser& traverser) override;
 };
 
 // Converts a packed 0x00BBGGRR colour into three components between 0 and 1.
@@ -216,6 +219,7 @@ public:
     // Removes the first occurrence of node; false when the list does not hold it.
     bool RemoveNode(const NodePtr& node);
     void Traverse(Traverser& traverser, std::int16_t tabCount) override;
+    void RegisterProtos(Traverser& traverser) override;
 };
 
 // A new unnamed field of the given type.

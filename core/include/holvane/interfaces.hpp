@@ -36,6 +36,11 @@ public:
     virtual ~ITraversable() = default;
     // Writes the instance text at nesting depth tabCount.
     virtual void Traverse(Traverser& traverser, std::int16_t tabCount) = 0;
+    // Registers with traverser the protos of this node and of every node below it (for a field:
+    // of the nodes it holds, none for a field of another type), in writing order, so that the
+    // first node of each proto type declares it. A node held twice, or its own descendant, is
+    // walked once.
+    virtual void RegisterProtos(Traverser& traverser) = 0;
 };
 
 // A node defined by a PROTO in a proto file: it writes its own EXTERNPROTO declaration.

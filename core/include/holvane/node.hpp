@@ -101,9 +101,12 @@ public:
     // "[DEF name ]Type {", the written fields one level deeper, "}"; a node met again is "USE name".
     // A negative tabCount raises kInvalidArgument.
     void Traverse(Traverser& traverser, std::int16_t tabCount) override;
-    // Registers the protos this node declares with the writer (none for a standard node). The
-    // writer calls it once for every node of the tree as it checks the tree.
-    virtual void RegisterProtos(Traverser&) {}
+    // Registers this node's protos and those of every node below it: walks the subtree once,
+    // depth first in writing order and without recursion, calling RegisterOwnProtos on each node.
+    void RegisterProtos(Traverser& traverser) override;
+    // Registers the protos this node itself declares (none for a standard node). A writer calls
+    // it once for every node as it checks the tree, so a world is walked once, not per subtree.
+    virtual void RegisterOwnProtos(Traverser&) {}
 
     // Releases the subtree without recursion, so a tree of any depth can be destroyed.
     ~Node() override;

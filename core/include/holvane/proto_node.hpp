@@ -20,7 +20,7 @@ public:
     void SetSourceFile(std::string sourceFile) override { sourceFile_ = std::move(sourceFile); }
 
     // Registers itself: the first proto node of each type writes the declaration.
-    void RegisterProtos(Traverser& traverser) override;
+    void RegisterOwnProtos(Traverser& traverser) override;
 
 protected:
     explicit ProtoNode(const NodeClass& nodeClass) : Node(nodeClass) {}
