@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "file_replace.hpp"
@@ -278,6 +279,10 @@ void SettingsStore::SetAll(std::initializer_list<Entry> entries) {
                                  "Invalid settings value: it holds a line break");
         }
     }
+    // Read, change and write as one step, so two threads setting keys of the same file keep
+    // both keys. Readers need no lock: the file is replaced by a rename, never rewritten.
+    static std::mutex writing;
+    const std::lock_guard<std::mutex> guard(writing);
     std::vector<Line> lines = Load(file_).value_or(std::vector<Line>{});
     for (const Entry& entry : entries) Apply(lines, entry.section, entry.key, entry.value);
 

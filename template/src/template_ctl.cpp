@@ -38,7 +38,7 @@ std::shared_ptr<AtriumScaler> AtriumTemplateCtl::CreateScaler() const {
     return std::make_shared<AtriumScaler>();
 }
 
-const std::string& AtriumTemplateCtl::RelativeProtoPath() const { return ProtoPath(); }
+std::string AtriumTemplateCtl::RelativeProtoPath() const { return ProtoPath(); }
 
 void AtriumTemplateCtl::SetRelativeProtoPath(std::string_view value) {
     const std::string_view trimmed = AtriumModule::TrimSpaces(value);
@@ -53,19 +53,19 @@ void AtriumTemplateCtl::SetRelativeProtoPath(std::string_view value) {
 }
 
 void AtriumTemplateCtl::InitNew() {
-    SetProtoPath({});
-    const std::string outputDir = settings_.OutputDir();
-    const std::string protoDir = settings_.ProtoDir();
-    if (AtriumModule::IsProtoUrl(protoDir)) {
-        SetProtoPath(protoDir);
-        return;
-    }
-    try {
-        SetProtoPath(AtriumModule::MakeRelativePath(outputDir, protoDir));
-    } catch (const holvane::Error&) {
-        // Directories that cannot be related leave the proto path empty; the designer sets it
-        // on the ProtoPath page.
-    }
+    // Worked out first and stored once, so another thread never sees a path in between.
+    SetProtoPath([this]() -> std::string {
+        const std::string outputDir = settings_.OutputDir();
+        const std::string protoDir = settings_.ProtoDir();
+        if (AtriumModule::IsProtoUrl(protoDir)) return protoDir;
+        try {
+            return AtriumModule::MakeRelativePath(outputDir, protoDir);
+        } catch (const holvane::Error&) {
+            // Directories that cannot be related leave the proto path empty; the designer sets
+            // it on the ProtoPath page.
+            return {};
+        }
+    }());
 }
 
 void AtriumTemplateCtl::Load(const PropertyBag& bag) {

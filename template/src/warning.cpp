@@ -1,6 +1,7 @@
 #include "atrium/warning.hpp"
 
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <utility>
 
@@ -15,21 +16,34 @@ void WriteToStandardError(std::string_view title, std::string_view text) {
     std::fflush(stderr);
 }
 
-WarningHandler& Current() {
-    static WarningHandler handler = WriteToStandardError;
-    return handler;
+// The handler and the lock that guards it; handlers run outside the lock.
+struct Current {
+    std::mutex lock;
+    WarningHandler handler = WriteToStandardError;
+};
+
+Current& TheCurrent() {
+    static Current current;
+    return current;
 }
 
 }  // namespace
 
 WarningHandler SetWarningHandler(WarningHandler handler) {
     if (!handler) handler = WriteToStandardError;
-    return std::exchange(Current(), std::move(handler));
+    Current& current = TheCurrent();
+    const std::lock_guard<std::mutex> guard(current.lock);
+    return std::exchange(current.handler, std::move(handler));
 }
 
 void ShowWarning(std::string_view title, std::string_view text) {
-    // A copy, so that a handler that replaces itself while it runs stays alive until it returns.
-    const WarningHandler handler = Current();
+    // A copy, so that a handler that replaces itself while it runs stays alive until it returns,
+    // and another thread may replace it meanwhile.
+    const WarningHandler handler = [] {
+        Current& current = TheCurrent();
+        const std::lock_guard<std::mutex> guard(current.lock);
+        return current.handler;
+    }();
     handler(title, text);
 }
 

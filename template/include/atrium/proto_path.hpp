@@ -11,9 +11,11 @@
 ATRIUM_EXPORT_BEGIN
 namespace atrium {
 
-// The prefix of the proto file names in EXTERNPROTO URLs; empty at start.
-const std::string& ProtoPath();
-// Stores the proto path as given (validation is the template control's).
+// The prefix of the proto file names in EXTERNPROTO URLs; empty at start. A copy: any thread
+// may read it while another sets it.
+std::string ProtoPath();
+// Stores the proto path as given (validation is the template control's); safe from any thread.
+// Nodes made later, on any thread, take the new path.
 void SetProtoPath(std::string path);
 
 // The libraries whose factories make nodes; each passes names it does not know to the core.

@@ -29,6 +29,9 @@ namespace atrium {
 // keys, comments and blank lines of a readable file are kept as they were; a malformed file
 // is replaced by one holding only the written keys. When the file is a symbolic link, its
 // target is replaced and the link kept.
+//
+// Threads: stores may be read and written from several threads at once; the writes of this
+// process are made one at a time, so keys set at once on the same file are all kept.
 class SettingsStore {
 public:
     static constexpr std::string_view kSection = "ProtoPath";  // section of the two keys

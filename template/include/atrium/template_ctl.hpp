@@ -54,8 +54,8 @@ public:
     // A new scaler mapping [0, 1] onto [0, 1].
     std::shared_ptr<AtriumScaler> CreateScaler() const;
 
-    // The process-wide proto path.
-    const std::string& RelativeProtoPath() const;
+    // The process-wide proto path (a copy; see ProtoPath).
+    std::string RelativeProtoPath() const;
     // Sets the process-wide proto path to value trimmed of leading and trailing spaces. A
     // non-empty result must end in "/" or "\": otherwise the warning kBadPathWarning titled
     // kWarningTitle is shown through ShowWarning and nothing changes. On success the
