@@ -1,19 +1,15 @@
 // Random sequences of public calls on an area graph, then two exports: they must give the same
 // bytes, a well-formed UTF-8 world, and raise nothing but the library's error.
 #include <cstdint>
-#include <cstdlib>
-#include <functional>
 
 #include "atrium/area_graph.hpp"
 #include "atrium/graph_factory.hpp"
 #include "atrium/template_ctl.hpp"
-#include "fuzz_input.hpp"
-#include "holvane/vrml_text.hpp"
+#include "fuzz_graph.hpp"
 
 namespace {
 
 using atrium::AreaGraph;
-using Call = std::function<void(AreaGraph&, FuzzInput&)>;
 
 // A series of the graph picked by the input (none when the graph has none).
 std::shared_ptr<atrium::AreaSeriesInfo> Pick(AreaGraph& g, FuzzInput& in) {
@@ -23,8 +19,8 @@ std::shared_ptr<atrium::AreaSeriesInfo> Pick(AreaGraph& g, FuzzInput& in) {
 }
 
 // One row per public call; each reads its arguments from the input.
-const std::vector<Call>& Calls() {
-    static const std::vector<Call> calls = {
+const GraphCalls<AreaGraph>& Calls() {
+    static const GraphCalls<AreaGraph> calls = {
         [](AreaGraph& g, FuzzInput& in) { g.GridProps()->SetXAxisCellCount(in.Count()); },
         [](AreaGraph& g, FuzzInput& in) { g.GridProps()->SetYAxisCellCount(in.Count()); },
         [](AreaGraph& g, FuzzInput& in) { g.GridProps()->SetZAxisCellCount(in.Count()); },
@@ -92,25 +88,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static atrium::AtriumTemplateCtl control;
     auto graph = control.CreateFactory()->CreateAreaGraph();
     FuzzInput in(data, size);
-    const bool breaks = in.Bool(), tabs = in.Bool();
-    for (int calls = 0; !in.Empty() && calls < 64; ++calls) {
-        try {
-            Calls()[in.Byte() % Calls().size()](*graph, in);
-        } catch (const holvane::Error&) {
-        }
-    }
-    std::string first, second;
-    bool failed = false;
-    try {
-        first = graph->ExportToString(breaks, tabs);
-    } catch (const holvane::Error&) {
-        failed = true;
-    }
-    try {
-        second = graph->ExportToString(breaks, tabs);
-        if (failed || first != second || !holvane::IsValidUtf8(first)) std::abort();
-    } catch (const holvane::Error&) {
-        if (!failed) std::abort();  // an export that worked once works again
-    }
+    RunCallsAndExport(*graph, Calls(), in);
     return 0;
 }
