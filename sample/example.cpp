@@ -1,8 +1,9 @@
 // A small world built with the core scene library alone: five lit columns on a floor, a title,
-// a viewpoint and a touch sensor. Usage: atrium-example [output folder] (default: the current one).
+// a viewpoint and a touch sensor. Usage: atrium-example [FOLDER] (default: the current folder).
 #include <filesystem>
 #include <iostream>
 
+#include "command_line.hpp"
 #include "holvane/holvane.hpp"
 
 using namespace holvane;
@@ -83,7 +84,15 @@ std::shared_ptr<Group> BuildWorld() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::filesystem::path folder = argc > 1 ? argv[1] : ".";
+    const atrium_cli::ProgramUsage usage("atrium-example",
+                                         "usage: atrium-example [FOLDER]\n"
+                                         "Writes example.wrl, a world of standard nodes only, into FOLDER (default:\n"
+                                         "the current folder).\n");
+    auto parsed = usage.Parse(argc, argv, {});
+    if (const int* status = std::get_if<int>(&parsed)) return *status;
+    const std::vector<std::string>& operands = std::get<atrium_cli::CommandLine>(parsed).operands;
+    if (operands.size() > 1) return usage.Refuse("one folder at most, not \"" + operands[1] + "\" too");
+    const std::filesystem::path folder = operands.empty() ? "." : operands.front();
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     std::filesystem::path file = folder / "example.wrl";

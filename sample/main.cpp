@@ -4,7 +4,7 @@
 //
 //   atrium-test [--out FOLDER] [--open | --no-open] [KIND ...]
 //
-// FOLDER defaults to the program's own folder; KIND is one of the kinds listed by --help
+// FOLDER defaults to atrium-worlds in the current folder; KIND is one of the kinds listed by --help
 // (default: all, in the order of the desktop window's buttons). After each file the program
 // asks whether to open it when standard input and output are a terminal; --open answers yes and
 // --no-open no for every file, and without a terminal the answer is no. Opening serves FOLDER on
@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "command_line.hpp"
 #include "data_folders.hpp"
 #include "graph_builders.hpp"
 #include "sample_builds.hpp"
@@ -30,14 +31,14 @@ namespace {
 
 enum class OpenChoice { Ask, Open, NoOpen };
 
-int Usage(std::ostream& out, int status) {
-    out << "usage: atrium-test [--out FOLDER] [--open | --no-open] [KIND ...]\n"
-           "Writes the sample graphs into FOLDER (default: the program's folder) with the proto\n"
-           "files and the viewer page, and offers to open each in the default browser (--open:\n"
-           "open all, --no-open: open none; without a terminal none is opened). Kinds:";
-    for (const auto& builder : GraphBuilders()) out << ' ' << builder.name;
-    out << "\nOpening serves FOLDER on 127.0.0.1 until Ctrl-C; atrium-view does the same for any world.\n";
-    return status;
+std::string UsageText() {
+    std::string text =
+        "usage: atrium-test [--out FOLDER] [--open | --no-open] [KIND ...]\n"
+        "Writes the sample graphs into FOLDER (default: atrium-worlds in the current folder) with\n"
+        "the proto files and the viewer page, and offers to open each in the default browser\n"
+        "(--open: open all, --no-open: open none; without a terminal none is opened). Kinds:";
+    for (const auto& builder : GraphBuilders()) text += " " + builder.name;
+    return text + "\nOpening serves FOLDER on 127.0.0.1 until Ctrl-C; atrium-view does the same for any world.\n";
 }
 
 // Asks the question of the message box on the terminal; anything but y or yes is no.
@@ -53,30 +54,19 @@ bool AnswerIsYes() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    fs::path folder = atrium_serve::ProgramFolder();
-    OpenChoice choice = OpenChoice::Ask;
+    const atrium_cli::ProgramUsage usage("atrium-test", UsageText());
+    auto parsed = usage.Parse(argc, argv, {{"--out", true}, {"--open"}, {"--no-open"}});
+    if (const int* status = std::get_if<int>(&parsed)) return *status;
+    const atrium_cli::CommandLine& line = std::get<atrium_cli::CommandLine>(parsed);
+
+    const fs::path folder = line.Value("--out").value_or(DefaultOutputFolder().string());
+    if (line.Has("--open") && line.Has("--no-open")) return usage.Refuse("--open and --no-open exclude each other");
+    OpenChoice choice = line.Has("--open") ? OpenChoice::Open : line.Has("--no-open") ? OpenChoice::NoOpen : OpenChoice::Ask;
     std::vector<const GraphBuilder*> chosen;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") return Usage(std::cout, 0);
-        if (arg == "--out") {
-            if (i + 1 == argc) return Usage(std::cerr << "atrium-test: --out needs a folder\n", 2);
-            folder = argv[++i];
-            continue;
-        }
-        if (arg == "--open" || arg == "--no-open") {
-            OpenChoice given = arg == "--open" ? OpenChoice::Open : OpenChoice::NoOpen;
-            if (choice != OpenChoice::Ask && choice != given)
-                return Usage(std::cerr << "atrium-test: --open and --no-open exclude each other\n", 2);
-            choice = given;
-            continue;
-        }
+    for (const std::string& kind : line.operands) {
         auto found = std::find_if(GraphBuilders().begin(), GraphBuilders().end(),
-                                  [&](const GraphBuilder& builder) { return builder.name == arg; });
-        if (found == GraphBuilders().end()) {
-            std::cerr << "atrium-test: unknown argument \"" << arg << "\"\n";
-            return Usage(std::cerr, 2);
-        }
+                                  [&](const GraphBuilder& builder) { return builder.name == kind; });
+        if (found == GraphBuilders().end()) return usage.Refuse("unknown kind \"" + kind + "\"");
         chosen.push_back(&*found);
     }
     if (chosen.empty())

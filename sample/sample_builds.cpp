@@ -7,11 +7,13 @@
 namespace atrium_test {
 namespace fs = std::filesystem;
 
+fs::path DefaultOutputFolder() { return fs::path("atrium-worlds"); }
+
 SampleBuilds::SampleBuilds(fs::path folder) : folder_(std::move(folder)) {
     try {
         fs::create_directories(folder_);
         StageViewer(folder_);
-    } catch (const std::exception& e) {
+    } catch (const fs::filesystem_error& e) {
         throw std::runtime_error("Cannot prepare " + folder_.string() + ": " + e.what());
     }
     control_.SetRelativeProtoPath("");

@@ -9,10 +9,15 @@
 
 namespace atrium_test {
 
+// Where the sample programs write without --out: atrium-worlds in the current folder (never
+// the program's own folder, which an installed program may not own).
+std::filesystem::path DefaultOutputFolder();
+
 class SampleBuilds {
 public:
     // Creates folder and puts the proto files, the viewer page and X_ITE there; throws
-    // std::runtime_error naming the folder when that fails.
+    // std::runtime_error saying what failed (StageViewer), or naming the folder when it cannot
+    // be made.
     explicit SampleBuilds(std::filesystem::path folder);
 
     // Builds one kind into the folder (replacing its file) and returns the file written;

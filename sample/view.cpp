@@ -9,39 +9,25 @@
 // worlds. --no-open only prints the address. Serves until Ctrl-C.
 #include <filesystem>
 #include <iostream>
-#include <string_view>
 
+#include "command_line.hpp"
 #include "data_folders.hpp"
 #include "serve_until_stopped.hpp"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-int Usage(std::ostream& out, int status) {
-    out << "usage: atrium-view [WORLD.wrl] [--no-open]\n"
-           "Serves the world's folder (default: the current folder) on 127.0.0.1 with the installed\n"
-           "proto files and viewer page, and opens the world in the default browser, until Ctrl-C.\n";
-    return status;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    bool open = true;
-    fs::path world;
-    for (int i = 1; i < argc; ++i) {
-        std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h") return Usage(std::cout, 0);
-        if (arg == "--no-open") {
-            open = false;
-        } else if (arg.starts_with("-") || !world.empty()) {
-            std::cerr << "atrium-view: unexpected argument \"" << arg << "\"\n";
-            return Usage(std::cerr, 2);
-        } else {
-            world = arg;
-        }
-    }
+    const atrium_cli::ProgramUsage usage(
+        "atrium-view",
+        "usage: atrium-view [WORLD.wrl] [--no-open]\n"
+        "Serves the world's folder (default: the current folder) on 127.0.0.1 with the installed\n"
+        "proto files and viewer page, and opens the world in the default browser, until Ctrl-C.\n");
+    auto parsed = usage.Parse(argc, argv, {{"--no-open"}});
+    if (const int* status = std::get_if<int>(&parsed)) return *status;
+    const atrium_cli::CommandLine& line = std::get<atrium_cli::CommandLine>(parsed);
+    if (line.operands.size() > 1) return usage.Refuse("one world at most, not \"" + line.operands[1] + "\" too");
+    const bool open = !line.Has("--no-open");
+    const fs::path world = line.operands.empty() ? fs::path() : fs::path(line.operands.front());
 
     std::error_code ec;
     fs::path folder = fs::current_path(ec);

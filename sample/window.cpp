@@ -3,7 +3,7 @@
 //
 //   atrium-test-window [--out FOLDER]
 //
-// FOLDER defaults to the program's own folder. Opening serves FOLDER on 127.0.0.1 (one server
+// FOLDER defaults to atrium-worlds in the current folder. Opening serves FOLDER on 127.0.0.1 (one server
 // for the whole run, started at the first Yes) until the window is closed.
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "browser_launch.hpp"
+#include "command_line.hpp"
 #include "data_folders.hpp"
 #include "sample_builds.hpp"
 #include "world_server.hpp"
@@ -139,19 +140,16 @@ void GraphBuilderWindow::AlertComplete(const fs::path& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    fs::path folder = atrium_serve::ProgramFolder();
-    for (int i = 1; i < argc; ++i) {
-        std::string_view arg = argv[i];
-        if (arg == "--out" && i + 1 < argc) {
-            folder = argv[++i];
-            continue;
-        }
-        std::ostream& out = arg == "--help" || arg == "-h" ? std::cout : std::cerr;
-        out << "usage: atrium-test-window [--out FOLDER]\n"
-               "Shows the window whose buttons write the sample graphs into FOLDER (default: the\n"
-               "program's folder) and offer to open them in the default browser.\n";
-        return &out == &std::cout ? 0 : 2;
-    }
+    const atrium_cli::ProgramUsage usage(
+        "atrium-test-window",
+        "usage: atrium-test-window [--out FOLDER]\n"
+        "Shows the window whose buttons write the sample graphs into FOLDER (default: atrium-worlds\n"
+        "in the current folder) and offer to open them in the default browser.\n");
+    auto parsed = usage.Parse(argc, argv, {{"--out", true}});
+    if (const int* status = std::get_if<int>(&parsed)) return *status;
+    const atrium_cli::CommandLine& line = std::get<atrium_cli::CommandLine>(parsed);
+    if (!line.operands.empty()) return usage.Refuse("unexpected argument \"" + line.operands.front() + "\"");
+    const fs::path folder = line.Value("--out").value_or(DefaultOutputFolder().string());
     try {
         GraphBuilderWindow window(folder);
         return window.Run();

@@ -16,7 +16,9 @@ namespace atrium_serve {
 
 // Serves GET and HEAD for the files of ServedFolders (404 for anything else or outside them),
 // and GET /worlds.json: a JSON array of the served folder's world names, sorted, for the
-// viewer page's list of worlds. Requests naming another host than the loopback one get 403.
+// viewer page's list of worlds. Requests naming another host than a loopback one with the served
+// port get 403. Files are streamed, one byte range at most (file_reply.hpp); each connection gets
+// a thread of its own (up to a cap) and a read timeout, so slow clients keep no one else waiting.
 class WorldServer {
 public:
     explicit WorldServer(ServedFolders folders);
@@ -42,6 +44,7 @@ private:
     std::thread thread_;
     std::atomic<bool> ended_ = false;  // the server's thread has finished listening
     int port_ = 0;
+    int listening_ = -1;  // the listening socket, once bound
 };
 
 // text as a JSON string literal, quotes included.

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The sample program: two runs write the same worlds, and a world that cannot be written is
-# reported as a failure, never as created. VIEWER (ON or OFF) tells whether the build has the
+# reported as a failure, never as created; a full disk leaves only whole files behind, a folder
+# that cannot be written is named as the cause, and without --out the worlds go to the current
+# folder. VIEWER (ON or OFF) tells whether the build has the
 # viewer page to stage beside the worlds.
 #
 #   sample_program_test.sh ATRIUM_TEST VIEWER
@@ -39,3 +41,28 @@ grep -q "Could not write $work/blocked/AreaGraphTest.wrl" "$work/blocked.err"
 # Unknown arguments are refused with the usage text.
 if "$program" --out "$work/x" nonsense 2> "$work/usage.err"; then exit 1; fi
 grep -q "usage: atrium-test" "$work/usage.err"
+
+# A folder that cannot be written: the message names it, and the proto files are not blamed.
+if "$program" --out /proc/self area > /dev/null 2> "$work/proc.err"; then echo "/proc/self was written"; exit 1; fi
+grep -q "Cannot write into the folder /proc/self" "$work/proc.err" || { cat "$work/proc.err"; exit 1; }
+if grep -q "Cannot find" "$work/proc.err"; then echo "the proto files were blamed"; exit 1; fi
+
+# A disk that fills up: files may grow to 100 KiB only (SIGXFSZ ignored, so a write past that
+# fails with EFBIG), less than the largest proto file. The run fails, and every file it left is
+# whole, with no temporary file beside it.
+if (trap '' XFSZ; ulimit -f 100; exec "$program" --out "$work/full" area) > /dev/null 2> "$work/full.err"; then
+    echo "a full disk was not reported"; exit 1
+fi
+grep -q "Cannot write $work/full/.*: File too large" "$work/full.err" || { cat "$work/full.err"; exit 1; }
+(cd "$work/full" && find . -type f) | while read -r left; do
+    case $(basename "$left") in .*) echo "temporary file $left left behind"; exit 1 ;; esac
+    cmp -s "$work/full/$left" "$work/one/$left" || { echo "$left is cut short"; exit 1; }
+done
+
+# Without --out: atrium-worlds in the current folder, never the program's own folder.
+mkdir "$work/here"
+own=$(ls -A "$(dirname "$program")")
+(cd "$work/here" && "$program" area > "$work/here.log")
+grep -qx "Created file atrium-worlds/AreaGraphTest.wrl" "$work/here.log"
+cmp "$work/here/atrium-worlds/AreaGraphTest.wrl" "$work/one/AreaGraphTest.wrl"
+[ "$(ls -A "$(dirname "$program")")" = "$own" ] || { echo "wrote into the program's folder"; exit 1; }
