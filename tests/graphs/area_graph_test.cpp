@@ -9,6 +9,7 @@
 #include "atrium/graph_factory.hpp"
 #include "atrium/proto_path.hpp"
 #include "atrium/template_ctl.hpp"
+#include "expect_error.hpp"
 #include "test_factory.hpp"
 #include "vrml_reader.hpp"
 
