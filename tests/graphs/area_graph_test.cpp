@@ -268,7 +268,7 @@ TEST(AreaGraph, AGridTooShallowToDivideSaysSoAndChangesNothing) {
                       "The graph's depth (1e-45) is too small to divide into 2 cells on the Z axis");
     EXPECT_EQ(grid->ZAxisCellCount(), 1);
     EXPECT_EQ(grid->Depth(), 1e-45f);
-    EXPECT_EQ(graph->Series().Count(), 1);
+    EXPECT_EQ(graph->Series().Count(), 0);
 }
 
 TEST(SeriesCollection, ThePositionAfter32767IsRefusedWithOverflow) {
