@@ -33,11 +33,13 @@ const std::vector<std::pair<const char*, Export>>& Kinds() {
          }},
         {"ribbon", [](GraphFactory& f) {
              auto g = f.CreateRibbonGraph();
+             g->GridProps()->SetZAxisCellCount(1);
              for (float v : {2.0f, 0.5f}) g->GetSeries(1)->Height()->Add(v);
              return g->ExportToString(true, true);
          }},
         {"column", [](GraphFactory& f) {
              auto g = f.CreateColumnGraph();
+             g->GridProps()->SetZAxisCellCount(1);
              g->SetColumnsPerCell(2);
              for (float v : {1.0f, 4.0f}) g->GetSeries(1, 2)->Height()->Add(v);
              return g->ExportToString(true, true);
@@ -58,6 +60,8 @@ const std::vector<std::pair<const char*, Export>>& Kinds() {
          }},
         {"surface", [](GraphFactory& f) {
              auto g = f.CreateSurfaceGraph();
+             g->GridProps()->SetXAxisCellCount(2);
+             g->GridProps()->SetZAxisCellCount(2);
              g->SetSurfaceCount(2);
              g->GetSurface(2)->SurfaceNode()->HeightField()->Values() = {0, 1, 0.5f, 0.25f};
              return g->ExportToString(true, true);
@@ -70,12 +74,18 @@ const std::vector<std::pair<const char*, Export>>& Kinds() {
          }},
         {"surface and column", [](GraphFactory& f) {
              auto g = f.CreateSCComboGraph();
+             g->GridProps()->SetXAxisCellCount(2);
+             g->GridProps()->SetZAxisCellCount(2);
+             g->SetSurfaceCount(1);
              g->GetSeries(1)->Height()->Add(2);
              g->GetSurface(1)->SurfaceNode()->HeightField()->Values() = {1, 0, 0, 1};
              return g->ExportToString(true, true);
          }},
         {"ribbon and surface", [](GraphFactory& f) {
              auto g = f.CreateRCComboGraph();
+             g->GridProps()->SetXAxisCellCount(2);
+             g->GridProps()->SetZAxisCellCount(2);
+             g->SetSurfaceCount(1);
              g->GetSeries(1)->Height()->Add(3);
              g->GetSurface(1)->SurfaceNode()->HeightField()->Values() = {0, 0, 1, 1};
              return g->ExportToString(true, true);
