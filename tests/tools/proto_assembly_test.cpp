@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,6 +15,7 @@
 namespace {
 
 using atrium::protos::Assemble;
+using atrium::protos::ReadFile;
 using atrium::protos::ProtoTable;
 
 namespace fs = std::filesystem;
@@ -80,14 +79,6 @@ TEST(ProtoAssembly, ExpandsDirectivesWithTheirIndentation) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(AssembleFrom(c.sources), c.expected);
     }
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // The real sources: the staged files are what the sources give, and every source is used.

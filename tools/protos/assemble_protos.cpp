@@ -7,23 +7,15 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
 #include "proto_assembly.hpp"
 
 namespace fs = std::filesystem;
+using atrium::protos::ReadFile;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Writes text to path through a temporary file beside it; a file that already holds the text is
 // only marked as new, so the build sees the step done without its dependants changing bytes.

@@ -1,5 +1,7 @@
 #include "proto_assembly.hpp"
 
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 #include "holvane/graph/graph_protos.hpp"
@@ -72,6 +74,14 @@ void Expand(const std::string& path, const SourceReader& read, std::span<const P
 }
 
 }  // namespace
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path.string());
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 std::vector<ProtoTable> AllProtoTables() {
 #define ATRIUM_PROTO_TABLE(Class, LIST) ProtoTable{Class::kName, Class::kDeclarations},

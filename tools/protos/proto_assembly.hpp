@@ -1,6 +1,7 @@
 #pragma once
 // Builds the proto files from their sources: one file per PROTO body, shared fragments, and the
 // PROTO interfaces written from the declaration tables of the proto node classes.
+#include <filesystem>
 #include <functional>
 #include <span>
 #include <string>
@@ -23,6 +24,9 @@ std::vector<ProtoTable> AllProtoTables();
 // "PROTO Name [", one line per declaration ("    kind Type name initial", events without an
 // initial value) and "]", each line ending in a line break.
 std::string InterfaceText(const ProtoTable& table);
+
+// The bytes of a file; throws std::runtime_error ("cannot read PATH") when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
 
 // Returns the text of a source file given its path relative to the sources' folder; throws
 // std::runtime_error when it cannot be read.
