@@ -70,6 +70,7 @@ try {
                                            timeoutMs: 180000 });
         const key = `${set.name}|${world}`;
         times.set(key, [...(times.get(key) ?? []), session.loadMs]);
+        console.error(`round ${round + 1}: ${world} (${set.name}) ${session.loadMs} ms`);
         await session.close();
       }
     }
