@@ -22,19 +22,26 @@ endif()
 set(ATRIUM_NODE_MODULES ${PROJECT_BINARY_DIR}/node_modules)
 
 # Stages the proto files, and the viewer page when ATRIUM_VIEWER is on, in ATRIUM_BUILD_DATA_DIR.
+# Each proto file is assembled from protos/NAME.wrl.in by the assemble_protos program (tools/protos):
+# the PROTO bodies and shared fragments of protos/, with every interface written from the C++
+# declaration tables. The same sources always give the same bytes.
 function(atrium_stage_data)
-  file(GLOB _protos CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/protos/*.wrl)
+  file(GLOB _skeletons CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/protos/*.wrl.in)
+  file(GLOB_RECURSE _sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/protos/*)
+  set(_names "")
   set(_staged "")
-  foreach(_proto IN LISTS _protos)
-    cmake_path(GET _proto FILENAME _name)
+  foreach(_skeleton IN LISTS _skeletons)
+    cmake_path(GET _skeleton STEM LAST_ONLY _name)
+    list(APPEND _names ${_name})
     list(APPEND _staged ${ATRIUM_BUILD_DATA_DIR}/protos/${_name})
   endforeach()
   add_custom_command(OUTPUT ${_staged}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${ATRIUM_BUILD_DATA_DIR}/protos
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${_protos} ${ATRIUM_BUILD_DATA_DIR}/protos
-    DEPENDS ${_protos}
-    COMMENT "Staging the proto files")
+    COMMAND assemble_protos ${PROJECT_SOURCE_DIR}/protos ${ATRIUM_BUILD_DATA_DIR}/protos ${_names}
+    DEPENDS assemble_protos ${_sources}
+    COMMENT "Assembling the proto files")
   add_custom_target(atrium_protos ALL DEPENDS ${_staged})
+  # The folder the assembled proto files are staged in, for the tests that read them.
+  set(ATRIUM_PROTO_DIR ${ATRIUM_BUILD_DATA_DIR}/protos PARENT_SCOPE)
 
   if(NOT ATRIUM_VIEWER)
     return()

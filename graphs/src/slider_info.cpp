@@ -26,10 +26,7 @@ SliderInfo::SliderInfo()
     labelHolder_->ChildrenField()->Add(shape);
 
     slider_->SetDEFName("FRAME_SLIDER");
-    auto turn = MakeCoreNode<holvane::Transform>();
-    turn->RotationField()->SetValues(0, 0, 1, 1.5708f);
-    turn->ChildrenField()->Add(slider_);
-    sliderHolder_->ChildrenField()->Add(turn);
+    sliderHolder_->ChildrenField()->Add(slider_);
     root_->ChildrenField()->Add(labelHolder_);
     root_->ChildrenField()->Add(sliderHolder_);
 }

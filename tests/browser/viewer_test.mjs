@@ -88,13 +88,15 @@ async function cameraPosition(session) {
 const near = (a, b, eps = 1e-3) => a.every((v, i) => Math.abs(v - b[i]) <= eps);
 
 // The front series of the area world: its heights, the value its pop-up strip last reported
-// under the pointer, and whether the strip shows its panel (a node of the strip's proto body).
+// under the pointer, and whether the strip shows its panel (the Switch of the panel proto in the
+// strip's proto body).
 function frontPopup(session) {
   return session.evaluate((browser) => {
     const parts = Array.from(browser.currentScene.getNamedNode("SERIES_TOGGLE_3").children);
     const strip = parts.find((node) => node.getNodeTypeName() === "Transform").children[0];
     return { heights: Array.from(parts.find((node) => node.getNodeTypeName().endsWith("Series")).height),
-             over: strip.mouseOverIndex, shown: strip.getValue().getBody().getNamedNode("PANEL").whichChoice === 0 };
+             over: strip.mouseOverIndex, shown: strip.getValue().getBody().getNamedNode("PANEL").getValue().getBody()
+               .getNamedNode("SWITCH").whichChoice === 0 };
   });
 }
 

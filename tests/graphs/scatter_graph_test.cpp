@@ -196,6 +196,11 @@ TEST(SliderInfo, AlignSliderSpreadsTheLabelsAndTurnsTheTrack) {
     EXPECT_FLOAT_EQ(static_cast<float>(holders[0]->At("translation").Number()), -0.3f);
     EXPECT_EQ(Floats(holders[1]->Find("translation")), (std::vector<float>{0, 2.5f, 0}));
     EXPECT_EQ(Floats(holders[1]->Find("rotation")), (std::vector<float>{1, 0, 0, 3.14159f}));
+    // The slider holder holds the slider itself: its track runs along the holder's +y.
+    const auto& held = holders[1]->At("children").nodes;
+    ASSERT_EQ(held.size(), 1u);
+    EXPECT_EQ(held[0]->type, "qrx_Slider");
+    EXPECT_EQ(held[0]->def, "FRAME_SLIDER");
 }
 
 TEST(PointCollection, KeepsFourParallelListsAndRefusesPointsBeyondSixteenBits) {

@@ -18,7 +18,7 @@ namespace holvane {
     F(exposedField, SFBool, value, Value, "FALSE")       \
     F(exposedField, SFColor, color, Color, "0.8 0.8 0.8")
 
-// A track of length along +x with a knob of radius, dragged to whole values from minimum to
+// A track of length along +y with a knob of radius, dragged to whole values from minimum to
 // maximum; sends each new value as value_changed.
 #define HOLVANE_QRX_SLIDER(F)                            \
     F(exposedField, SFFloat, length, Length, "5")        \

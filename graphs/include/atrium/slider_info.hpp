@@ -14,9 +14,8 @@ namespace atrium {
 
 // Tree: root Transform -> [label holder, slider holder]. The label holder holds a Shape whose
 // Text carries the labels (FontStyle family "SANS", justify "BEGIN" "END"; white Material);
-// the slider holder holds a Transform that turns the qrx_Slider ("FRAME_SLIDER", SourceFile =
-// proto path + "HV_UI.wrl") from its own +x onto the holder's +y, so that the track runs along
-// the label column.
+// the slider holder holds the qrx_Slider ("FRAME_SLIDER", SourceFile = proto path + "HV_UI.wrl"),
+// whose track runs along +y, beside the label column.
 //
 // Validation failures raise holvane::Error with number holvane::kObjectError and change nothing.
 class SliderInfo final : public ISceneRoot {

@@ -525,7 +525,10 @@ World ControlsWorld() {
     slider->RadiusField()->SetValue(0.3f);
     slider->MinimumField()->SetValue(0);
     slider->MaximumField()->SetValue(3);
-    world.Add(Place(slider, -0.5f, -1.5f, 0.0f));
+    // The track runs along the slider's +y; turned a quarter clockwise, it lies along +x.
+    auto lying = Place(slider, -0.5f, -1.5f, 0.0f);
+    lying->RotationField()->SetValues(0, 0, 1, -1.5708f);
+    world.Add(lying);
     world.Add(Caption("qrx_Slider", 1.5f, -0.6f, 0.0f, 0.3f));
 
     auto choices = Core<holvane::Switch>();
