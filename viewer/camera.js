@@ -9,7 +9,12 @@
 
 // The whole-chart view looks from in front and a little to the right, from above (negative
 // pitch looks down), so the floor's labels read and the front of the chart faces the viewer.
-export const HOME = { yaw: (20 * Math.PI) / 180, pitch: (-28 * Math.PI) / 180 };
+// Where texts would overlap from there, the first of the other headings that shows them
+// overlapping least is taken.
+const degrees = (yaw, pitch) => ({ yaw: (yaw * Math.PI) / 180, pitch: (pitch * Math.PI) / 180 });
+export const HOME = degrees(20, -35);
+export const HOME_CHOICES = [-35, -30, -25, -45, -20].flatMap((pitch) =>
+  [20, 10, 0, 30, -10, -20].map((yaw) => degrees(yaw, pitch)));
 
 // Turning keeps the eye above the middle of the chart and short of looking straight down (so
 // the picture never flips over), and in front of the chart: the chart's texts face the front,
@@ -93,6 +98,81 @@ export function frame(points, { yaw, pitch, fov }, { width, height, margin = 0, 
   const ex = (a - rightEdge * ez - b + left * ez) / 2, ey = (c - top * ez - d + bottom * ez) / 2;
   const position = add(add(add([0, 0, 0], right, ex), up, ey), back, ez);
   return { position, yaw, pitch, fov, pivot: low.map((v, k) => (v + high[k]) / 2), shift: [0, 0, 0], zoomed: 1 };
+}
+
+/** The canvas pixel [x, y] (y downwards) where the camera shows world point p. */
+export function project(camera, p, { width, height }) {
+  const { right, up, back } = axes(camera);
+  const d = add(p, camera.position, -1), depth = Math.max(1e-9, -dot(d, back));
+  const [tx, ty] = halfTangents(camera.fov, width, height);
+  return [(width / 2) * (1 + dot(d, right) / depth / tx), (height / 2) * (1 - dot(d, up) / depth / ty)];
+}
+
+/** The convex outline (counter-clockwise on the screen) of 2-D points. */
+export function outline(points) {
+  const sorted = points.slice().sort((a, b) => a[0] - b[0] || a[1] - b[1]);
+  const side = (o, a, b) => (a[0] - o[0]) * (b[1] - o[1]) - (a[1] - o[1]) * (b[0] - o[0]);
+  const half = (list) => {
+    const hull = [];
+    for (const p of list) {
+      while (hull.length >= 2 && side(hull[hull.length - 2], hull[hull.length - 1], p) <= 0) hull.pop();
+      hull.push(p);
+    }
+    return hull.slice(0, -1);
+  };
+  return [...half(sorted), ...half(sorted.slice().reverse())];
+}
+
+const polygonArea = (poly) => Math.abs(poly.reduce((s, p, i) => {
+  const q = poly[(i + 1) % poly.length];
+  return s + p[0] * q[1] - q[0] * p[1];
+}, 0)) / 2;
+
+/** The area two convex outlines share (each clipped by the other's edges). */
+export function sharedArea(a, b) {
+  let poly = a;
+  for (let i = 0; i < b.length && poly.length; i++) {
+    const [p, q] = [b[i], b[(i + 1) % b.length]];
+    const inside = (v) => (q[0] - p[0]) * (v[1] - p[1]) - (q[1] - p[1]) * (v[0] - p[0]) >= 0;
+    const cut = (u, v) => {
+      const d1 = (q[0] - p[0]) * (u[1] - p[1]) - (q[1] - p[1]) * (u[0] - p[0]);
+      const d2 = (q[0] - p[0]) * (v[1] - p[1]) - (q[1] - p[1]) * (v[0] - p[0]);
+      const t = d1 / (d1 - d2);
+      return [u[0] + t * (v[0] - u[0]), u[1] + t * (v[1] - u[1])];
+    };
+    const next = [];
+    poly.forEach((u, k) => {
+      const v = poly[(k + 1) % poly.length];
+      if (inside(u)) next.push(u);
+      if (inside(u) !== inside(v)) next.push(cut(u, v));
+    });
+    poly = next;
+  }
+  return poly.length >= 3 ? polygonArea(poly) : 0;
+}
+
+/** The area in square pixels where two or more of the outlines overlap, pair by pair. */
+export function overlapArea(outlines) {
+  let area = 0;
+  for (let i = 0; i < outlines.length; i++)
+    for (let j = i + 1; j < outlines.length; j++) area += sharedArea(outlines[i], outlines[j]);
+  return area;
+}
+
+/**
+ * The whole-chart camera: framed (as frame() does) from the first heading of `headings`
+ * whose texts overlap least on the screen; texts(heading) lists each text's box corners.
+ */
+export function wholeChart(points, texts, headings, fov, fit) {
+  let best = null;
+  for (const heading of headings) {
+    const view = { ...heading, fov };
+    const cam = frame(points(view), view, fit);
+    const overlap = overlapArea(texts(view).map((box) => outline(box.map((p) => project(cam, p, fit)))));
+    if (!best || overlap < best.overlap - 1) best = { cam, overlap };
+    if (overlap <= 1) break;
+  }
+  return best.cam;
 }
 
 /** The heading turned by dYaw and dPitch, kept within the turning limits. */

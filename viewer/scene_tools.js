@@ -95,16 +95,17 @@ const corners = (box, matrix) => {
  * that takes a camera heading ({ yaw, pitch } as camera.js turns it) and returns the world
  * points that bound everything shown, for the framing arithmetic. Shapes that stay put count
  * with the corners of their bounding boxes; the contents of a Billboard count turned towards
- * a viewer far away along the heading's view direction, as X_ITE will turn them.
+ * a viewer far away along the heading's view direction, as X_ITE will turn them. Its
+ * texts(heading) gives the corners of each text's box alone.
  */
 export function chartExtent(browser, { axes }) {
-  const fixed = [];
-  const boards = []; // { axis, toWorld, local: corners in the Billboard's own frame }
+  const fixed = [], fixedTexts = [];
+  const boards = []; // { axis, toWorld, local: corners in the Billboard's own frame, texts }
   const visit = (node, matrix, board) => {
     if (typeof node.getInnerNode === "function" && node.getInnerNode() !== node) {
       visit(node.getInnerNode(), matrix, board);
     } else if (node.getTypeName?.() === "Billboard") {
-      const entry = { axis: unit(plain(node._axisOfRotation.getValue())), toWorld: matrix.copy(), local: [] };
+      const entry = { axis: unit(plain(node._axisOfRotation.getValue())), toWorld: matrix.copy(), local: [], texts: [] };
       boards.push(entry);
       for (const child of node.visibleObjects) visit(child, new X3D.Matrix4(), entry);
     } else if (node.visibleObjects) {
@@ -112,17 +113,27 @@ export function chartExtent(browser, { axes }) {
       for (const child of node.visibleObjects) visit(child, own, board);
     } else if (typeof node.getGeometry === "function" && node.getGeometry()) {
       const box = node.getBBox(new X3D.Box3());
-      if (!box.isEmpty()) (board ? board.local : fixed).push(...corners(box, matrix));
+      if (box.isEmpty()) return;
+      const points = corners(box, matrix);
+      const text = node.getGeometry().getTypeName() === "Text";
+      if (board) {
+        if (text) board.texts.push(board.local.length);
+        board.local.push(...points);
+      } else {
+        if (text) fixedTexts.push(points);
+        fixed.push(...points);
+      }
     }
   };
   for (const node of browser.currentScene.rootNodes) if (node) visit(node.getValue(), new X3D.Matrix4(), null);
 
   for (const board of boards) board.toLocal = board.toWorld.copy().inverse();
   const direction = (matrix, v) => unit(plain(matrix.multDirMatrix(new X3D.Vector3(...v))));
-  return (heading) => {
+  // Every drawn point for a heading, and where the texts' boxes start among them.
+  const turned = (heading) => {
     const { up, back } = axes(heading);
-    const points = fixed.slice();
-    for (const { axis, toWorld, toLocal, local } of boards) {
+    const points = fixed.slice(), texts = [];
+    for (const { axis, toWorld, toLocal, local, texts: starts } of boards) {
       // The Billboard's own axes: z towards the viewer, turned about its axis of rotation
       // (or, without one, also y along the viewer's up).
       const toViewer = direction(toLocal, back);
@@ -137,13 +148,19 @@ export function chartExtent(browser, { axes }) {
       }
       if (!z || !y) [x, y, z] = [[1, 0, 0], [0, 1, 0], [0, 0, 1]];
       x ??= cross(y, z);
+      const first = points.length;
       for (const [px, py, pz] of local) {
         const turnedPoint = [0, 1, 2].map((k) => px * x[k] + py * y[k] + pz * z[k]);
         points.push(plain(toWorld.multVecMatrix(new X3D.Vector3(...turnedPoint))));
       }
+      for (const start of starts) texts.push(points.slice(first + start, first + start + 8));
     }
-    return points;
+    return { points, texts };
   };
+  const extent = (heading) => turned(heading).points;
+  /** The corners of each text's box for the heading. */
+  extent.texts = (heading) => [...fixedTexts, ...turned(heading).texts];
+  return extent;
 }
 
 /** The nodes of an MFNode field `name` of node, or none when it has no such field. */
@@ -174,10 +191,14 @@ export function shareStripSensors(scene) {
   for (const [group, touch] of joins) group.children.push(touch);
 }
 
-// Lights from the six axis directions give every face, whichever way it turns, at least this
-// much of its colour; a key light from just above the viewer shades the faces facing it.
-const FILL_INTENSITY = 0.22;
-const KEY_INTENSITY = 0.75;
+// Every face keeps at least about half of its colour from any side: the lights' ambient
+// parts (VRML materials take a fifth of each light's ambientIntensity) and six weak lights from
+// the axis directions light it from wherever it faces. A key light from just above the viewer
+// shades the faces facing it.
+const FILL_INTENSITY = 0.15;
+const FILL_AMBIENT = 0.25;
+const KEY_INTENSITY = 0.5;
+const KEY_AMBIENT = 1;
 const KEY_LIFT = 0.45; // the key light comes down at about 25 degrees
 
 /**
@@ -193,10 +214,12 @@ export function addViewerNodes(scene, { orientationOf, axes }) {
   navigation.headlight = false;
   const key = scene.createNode("DirectionalLight");
   key.intensity = KEY_INTENSITY;
+  key.ambientIntensity = KEY_AMBIENT;
   scene.addRootNode(key);
   for (const d of [[1, 0, 0], [-1, 0, 0], [0, 1, 0], [0, -1, 0], [0, 0, 1], [0, 0, -1]]) {
     const fill = scene.createNode("DirectionalLight");
     fill.intensity = FILL_INTENSITY;
+    fill.ambientIntensity = FILL_AMBIENT;
     fill.direction = new X3D.SFVec3f(...d);
     scene.addRootNode(fill);
   }

@@ -1,16 +1,20 @@
 // The viewer page: shows the world named in the page address (?world=NAME.wrl) in the X_ITE
-// canvas, framed so the whole chart fits the window, lit from every side, turned about its
-// middle with its up direction kept up; the world's own viewpoints are offered in a list and
-// the picture can be saved as a PNG. Without ?world= it lists the worlds of its folder.
+// canvas (or the world given to showWorld()), the whole chart framed from above and in front,
+// lit from every side, turned about its middle within limits that keep it upright, above its
+// floor, readable and inside the window; a legend panel and, for worlds with point frames, a
+// frame player over the canvas; the world's own viewpoints are offered in a list and the
+// picture can be saved as a PNG. Without ?world= it lists the worlds of its folder.
 // With ?plain the world is shown exactly as written: its own viewpoint, navigation and
 // lights, the whole window for the canvas.
 //
 // The outcome is published for people and for the browser tests:
 //   window.atriumViewer = { state: "loading" | "loaded" | "listed" | "error", world, error,
-//                           loadMs, worlds, camera, framed }
+//                           loadMs, worlds, camera, framed, fitted }
+//   (fitted: the canvas width the whole-chart view was last framed for)
 //   <body data-state="..." data-mode="full" | "plain" | "list">
 // loadMs counts from navigation start to the moment X_ITE has loaded the world and
-// everything it pulls in (EXTERNPROTO files, inlines, scripts) and the view is in place.
+// everything it pulls in (EXTERNPROTO files, inlines, scripts) and the first frame with the
+// view in place is drawn.
 import * as camera from "./camera.js";
 import { addViewerNodes, chartExtent, shareStripSensors, worldViewpoints } from "./scene_tools.js";
 import { legendPanel } from "./legend_panel.js";
@@ -22,7 +26,8 @@ const CLICK_SLOP = 3; // CSS pixels a press may move and still be a click
 const ZOOM_PER_WHEEL_UNIT = 0.0012; // the view moves by exp(deltaY x this)
 const WHOLE = "whole"; // the views list entry of the whole-chart view
 
-const viewer = { state: "loading", world: null, error: null, loadMs: null, worlds: null, camera: null, framed: false };
+const viewer = { state: "loading", world: null, error: null, loadMs: null, worlds: null, camera: null, framed: false,
+                 fitted: null };
 window.atriumViewer = viewer;
 
 const page = new URL(location.href);
@@ -102,7 +107,7 @@ function fullViewer(browser, name) {
   const scene = browser.currentScene;
   const authored = worldViewpoints(scene);
   const first = authored[0]?.node;
-  const home = { ...camera.HOME, fov: first ? first.fieldOfView : Math.PI / 4 };
+  const fov = first ? first.fieldOfView : Math.PI / 4;
   const nodes = addViewerNodes(scene, camera);
   shareStripSensors(scene);
   browser.setBrowserOption("ContextMenu", false); // its navigation entries would bypass ours
@@ -125,7 +130,9 @@ function fullViewer(browser, name) {
   }
   function showWholeChart() {
     views.value = WHOLE;
-    show(camera.frame(extent(home), home, fit()), true);
+    const area = fit();
+    show(camera.wholeChart(extent, extent.texts, camera.HOME_CHOICES, fov, area), true);
+    viewer.fitted = area.width;
   }
   function showAuthored(index) {
     const node = authored[index].node;
