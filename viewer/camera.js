@@ -22,6 +22,25 @@ export const HOME_CHOICES = [-35, -30, -25, -45, -20].flatMap((pitch) =>
 export const PITCH_LIMITS = [(-80 * Math.PI) / 180, (-3 * Math.PI) / 180];
 export const YAW_LIMITS = [(-75 * Math.PI) / 180, (75 * Math.PI) / 180];
 
+// Texts that face sideways narrow the headings further: each is seen from its front, at least
+// this far from edge-on.
+const READABLE = (12 * Math.PI) / 180;
+
+/**
+ * The headings (yaw range [low, high]) from which every text facing one of `facings` (unit
+ * vectors; those lying flat do not count) is seen from its front, within YAW_LIMITS; where no
+ * heading shows them all so, YAW_LIMITS.
+ */
+export function yawLimits(facings) {
+  let [low, high] = YAW_LIMITS;
+  for (const [x, , z] of facings) {
+    if (Math.hypot(x, z) < 0.5) continue;
+    const facing = Math.atan2(x, z), reach = Math.PI / 2 - READABLE;
+    [low, high] = [Math.max(low, facing - reach), Math.min(high, facing + reach)];
+  }
+  return low <= high ? [low, high] : YAW_LIMITS;
+}
+
 // A drag across the whole canvas turns the view by this much (a quarter turn).
 export const TURN_PER_CANVAS = Math.PI / 2;
 
@@ -161,12 +180,13 @@ export function overlapArea(outlines) {
 
 /**
  * The whole-chart camera: framed (as frame() does) from the first heading of `headings`
- * whose texts overlap least on the screen; texts(heading) lists each text's box corners.
+ * whose texts overlap least on the screen (its yaw kept within `yaws`); texts(heading) lists
+ * each text's box corners.
  */
-export function wholeChart(points, texts, headings, fov, fit) {
+export function wholeChart(points, texts, headings, fov, fit, yaws = YAW_LIMITS) {
   let best = null;
   for (const heading of headings) {
-    const view = { ...heading, fov };
+    const view = { ...heading, yaw: clamp(heading.yaw, ...yaws), fov };
     const cam = frame(points(view), view, fit);
     const overlap = overlapArea(texts(view).map((box) => outline(box.map((p) => project(cam, p, fit)))));
     if (!best || overlap < best.overlap - 1) best = { cam, overlap };
@@ -175,9 +195,9 @@ export function wholeChart(points, texts, headings, fov, fit) {
   return best.cam;
 }
 
-/** The heading turned by dYaw and dPitch, kept within the turning limits. */
-export function turned({ yaw, pitch }, dYaw, dPitch) {
-  return { yaw: clamp(yaw + dYaw, ...YAW_LIMITS), pitch: clamp(pitch + dPitch, ...PITCH_LIMITS) };
+/** The heading turned by dYaw and dPitch, kept within the turning limits (yaws: [low, high]). */
+export function turned({ yaw, pitch }, dYaw, dPitch, yaws = YAW_LIMITS) {
+  return { yaw: clamp(yaw + dYaw, ...yaws), pitch: clamp(pitch + dPitch, ...PITCH_LIMITS) };
 }
 
 /** The camera turned about its pivot by dYaw and dPitch, within the turning limits. */
@@ -195,9 +215,10 @@ export function turn(camera, dYaw, dPitch) {
  * The camera turned by dYaw and dPitch (within the turning limits) about the middle of the
  * chart whose extent points(heading) gives, framed anew for the new heading so the chart
  * stays inside the canvas; the zoom and pan the camera carries (zoomed, shift) are kept.
+ * `yaws` narrows the headings (see yawLimits).
  */
-export function orbit(camera, dYaw, dPitch, points, size) {
-  const heading = { ...turned(camera, dYaw, dPitch), fov: camera.fov };
+export function orbit(camera, dYaw, dPitch, points, size, yaws = YAW_LIMITS) {
+  const heading = { ...turned(camera, dYaw, dPitch, yaws), fov: camera.fov };
   const fitted = frame(points(heading), heading, size);
   const shift = camera.shift ?? [0, 0, 0], zoomed = camera.zoomed ?? 1;
   const pivot = add(fitted.pivot, shift);

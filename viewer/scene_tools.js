@@ -96,10 +96,11 @@ const corners = (box, matrix) => {
  * points that bound everything shown, for the framing arithmetic. Shapes that stay put count
  * with the corners of their bounding boxes; the contents of a Billboard count turned towards
  * a viewer far away along the heading's view direction, as X_ITE will turn them. Its
- * texts(heading) gives the corners of each text's box alone.
+ * texts(heading) gives the corners of each text's box alone, and facings the directions the
+ * other texts face.
  */
 export function chartExtent(browser, { axes }) {
-  const fixed = [], fixedTexts = [];
+  const fixed = [], fixedTexts = [], facings = [];
   const boards = []; // { axis, toWorld, local: corners in the Billboard's own frame, texts }
   const visit = (node, matrix, board) => {
     if (typeof node.getInnerNode === "function" && node.getInnerNode() !== node) {
@@ -120,7 +121,10 @@ export function chartExtent(browser, { axes }) {
         if (text) board.texts.push(board.local.length);
         board.local.push(...points);
       } else {
-        if (text) fixedTexts.push(points);
+        if (text) {
+          fixedTexts.push(points);
+          facings.push(unit(plain(matrix.multDirMatrix(new X3D.Vector3(0, 0, 1)))));
+        }
         fixed.push(...points);
       }
     }
@@ -160,6 +164,8 @@ export function chartExtent(browser, { axes }) {
   const extent = (heading) => turned(heading).points;
   /** The corners of each text's box for the heading. */
   extent.texts = (heading) => [...fixedTexts, ...turned(heading).texts];
+  /** The directions the texts that do not turn with the view face (their front's normals). */
+  extent.facings = facings.filter(Boolean);
   return extent;
 }
 

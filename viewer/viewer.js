@@ -113,6 +113,7 @@ function fullViewer(browser, name) {
   browser.setBrowserOption("ContextMenu", false); // its navigation entries would bypass ours
   const extent = chartExtent(browser, camera);
   const size = () => ({ width: canvas.clientWidth, height: canvas.clientHeight });
+  const yaws = camera.yawLimits(extent.facings);
   const panel = legendPanel(document.getElementById("legend"), scene);
   const player = framePlayer(document.getElementById("player"), scene);
 
@@ -131,7 +132,7 @@ function fullViewer(browser, name) {
   function showWholeChart() {
     views.value = WHOLE;
     const area = fit();
-    show(camera.wholeChart(extent, extent.texts, camera.HOME_CHOICES, fov, area), true);
+    show(camera.wholeChart(extent, extent.texts, camera.HOME_CHOICES, fov, area, yaws), true);
     viewer.fitted = area.width;
   }
   function showAuthored(index) {
@@ -194,7 +195,7 @@ function fullViewer(browser, name) {
     if (drag.left) return;
     const { width, height } = size();
     show(drag.panning ? camera.pan(viewer.camera, dx, dy, height)
-      : camera.orbit(viewer.camera, (-dx / width) * camera.TURN_PER_CANVAS, (-dy / height) * camera.TURN_PER_CANVAS, extent, fit()));
+      : camera.orbit(viewer.camera, (-dx / width) * camera.TURN_PER_CANVAS, (-dy / height) * camera.TURN_PER_CANVAS, extent, fit(), yaws));
   });
   for (const type of ["pointerup", "pointercancel"])
     document.addEventListener(type, (event) => {

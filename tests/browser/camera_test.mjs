@@ -101,3 +101,16 @@ test("orbiting keeps the chart inside the canvas, clear of the panels, within th
   assert.equal(after.zoomed, 0.5);
   assert.deepEqual(after.shift, moved.shift);
 });
+
+test("the headings keep every upright text seen from its front", () => {
+  const deg = Math.PI / 180;
+  for (const [facings, expected] of [
+    [[[0, 0, 1]], camera.YAW_LIMITS], // facing the front: the turning limits alone
+    [[[0, 0, 1], [1, 0, 0]], [12 * deg, camera.YAW_LIMITS[1]]], // a side wall's texts too
+    [[[0, 0, 1], [0, 1, 0]], camera.YAW_LIMITS], // texts lying flat do not count
+    [[[0, 0, 1], [0, 0, -1]], camera.YAW_LIMITS], // no heading shows both: the turning limits
+  ]) {
+    const [low, high] = camera.yawLimits(facings);
+    assert.ok(Math.abs(low - expected[0]) < 1e-9 && Math.abs(high - expected[1]) < 1e-9, `${JSON.stringify(facings)}: ${low}, ${high}`);
+  }
+});
