@@ -2,21 +2,45 @@
 // corners of everything drawn, and the nodes it adds at run time (its own camera, lights and
 // navigation, the series' pop-up sensors). The world file itself is never changed.
 
-/** Calls visit(node) once for every node reachable from the scene's root nodes. */
-export function walk(scene, visit) {
+// Visits each node reachable from `roots` once, depth first, as visit(node, path) with the
+// nodes above it; stops when visit returns true, and returns that node's path then.
+function descend(roots, visit) {
   const seen = new Set();
-  const step = (node) => {
-    if (!node || seen.has(node.getValue())) return;
+  const step = (node, path) => {
+    if (!node || seen.has(node.getValue())) return null;
     seen.add(node.getValue());
-    visit(node);
+    const here = [...path, node];
+    if (visit(node, here)) return here;
     for (const field of node.getFieldDefinitions()) {
       if (field.accessType === X3D.X3DConstants.inputOnly || field.accessType === X3D.X3DConstants.outputOnly) continue;
       const value = node[field.name];
-      if (field.dataType === X3D.X3DConstants.SFNode) step(value);
-      else if (field.dataType === X3D.X3DConstants.MFNode) for (const child of value) step(child);
+      const children = field.dataType === X3D.X3DConstants.SFNode ? [value]
+        : field.dataType === X3D.X3DConstants.MFNode ? value : [];
+      for (const child of children) {
+        const found = step(child, here);
+        if (found) return found;
+      }
     }
+    return null;
   };
-  for (const node of scene.rootNodes) step(node);
+  for (const node of roots) {
+    const found = step(node, []);
+    if (found) return found;
+  }
+  return null;
+}
+
+/** Calls visit(node) once for every node reachable from the scene's root nodes. */
+export function walk(scene, visit) {
+  descend(scene.rootNodes, (node) => void visit(node));
+}
+
+/**
+ * The nodes from the top of `from` (a scene, or a node) down to the first node for which
+ * found(node) holds, that node last; null when there is none.
+ */
+export function findNode(from, found) {
+  return descend(from.rootNodes ?? [from], (node) => found(node));
 }
 
 /** The world's Viewpoint nodes in file order, each with the name to list it under. */
@@ -55,6 +79,96 @@ export function drawnShapes(browser) {
   return shapes;
 }
 
+const cross = (a, b) => [a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]];
+const unit = (v) => {
+  const n = Math.hypot(...v);
+  return n > 1e-12 ? v.map((x) => x / n) : null;
+};
+const plain = (v) => [v.x, v.y, v.z];
+const corners = (box, matrix) => {
+  const moved = matrix ? box.copy().multRight(matrix) : box;
+  return moved.getPoints(Array.from({ length: 8 }, () => new X3D.Vector3())).map(plain);
+};
+
+/**
+ * The extent of the chart from one walk of the scene graph, without drawing it: a function
+ * that takes a camera heading ({ yaw, pitch } as camera.js turns it) and returns the world
+ * points that bound everything shown, for the framing arithmetic. Shapes that stay put count
+ * with the corners of their bounding boxes; the contents of a Billboard count turned towards
+ * a viewer far away along the heading's view direction, as X_ITE will turn them. Its
+ * texts(heading) gives the corners of each text's box alone, and facings the directions the
+ * other texts face.
+ */
+export function chartExtent(browser, { axes }) {
+  const fixed = [], fixedTexts = [], facings = [];
+  const boards = []; // { axis, toWorld, local: corners in the Billboard's own frame, texts }
+  const visit = (node, matrix, board) => {
+    if (typeof node.getInnerNode === "function" && node.getInnerNode() !== node) {
+      visit(node.getInnerNode(), matrix, board);
+    } else if (node.getTypeName?.() === "Billboard") {
+      const entry = { axis: unit(plain(node._axisOfRotation.getValue())), toWorld: matrix.copy(), local: [], texts: [] };
+      boards.push(entry);
+      for (const child of node.visibleObjects) visit(child, new X3D.Matrix4(), entry);
+    } else if (node.visibleObjects) {
+      const own = typeof node.getMatrix === "function" ? matrix.copy().multLeft(node.getMatrix()) : matrix;
+      for (const child of node.visibleObjects) visit(child, own, board);
+    } else if (typeof node.getGeometry === "function" && node.getGeometry()) {
+      const box = node.getBBox(new X3D.Box3());
+      if (box.isEmpty()) return;
+      const points = corners(box, matrix);
+      const text = node.getGeometry().getTypeName() === "Text";
+      if (board) {
+        if (text) board.texts.push(board.local.length);
+        board.local.push(...points);
+      } else {
+        if (text) {
+          fixedTexts.push(points);
+          facings.push(unit(plain(matrix.multDirMatrix(new X3D.Vector3(0, 0, 1)))));
+        }
+        fixed.push(...points);
+      }
+    }
+  };
+  for (const node of browser.currentScene.rootNodes) if (node) visit(node.getValue(), new X3D.Matrix4(), null);
+
+  for (const board of boards) board.toLocal = board.toWorld.copy().inverse();
+  const direction = (matrix, v) => unit(plain(matrix.multDirMatrix(new X3D.Vector3(...v))));
+  // Every drawn point for a heading, and where the texts' boxes start among them.
+  const turned = (heading) => {
+    const { up, back } = axes(heading);
+    const points = fixed.slice(), texts = [];
+    for (const { axis, toWorld, toLocal, local, texts: starts } of boards) {
+      // The Billboard's own axes: z towards the viewer, turned about its axis of rotation
+      // (or, without one, also y along the viewer's up).
+      const toViewer = direction(toLocal, back);
+      let x, y, z;
+      if (axis && toViewer) {
+        z = unit(toViewer.map((v, k) => v - axis[k] * (toViewer[0] * axis[0] + toViewer[1] * axis[1] + toViewer[2] * axis[2])));
+        y = axis;
+      } else if (toViewer) {
+        z = toViewer;
+        x = unit(cross(direction(toLocal, up) ?? [0, 1, 0], z));
+        y = x && cross(z, x);
+      }
+      if (!z || !y) [x, y, z] = [[1, 0, 0], [0, 1, 0], [0, 0, 1]];
+      x ??= cross(y, z);
+      const first = points.length;
+      for (const [px, py, pz] of local) {
+        const turnedPoint = [0, 1, 2].map((k) => px * x[k] + py * y[k] + pz * z[k]);
+        points.push(plain(toWorld.multVecMatrix(new X3D.Vector3(...turnedPoint))));
+      }
+      for (const start of starts) texts.push(points.slice(first + start, first + start + 8));
+    }
+    return { points, texts };
+  };
+  const extent = (heading) => turned(heading).points;
+  /** The corners of each text's box for the heading. */
+  extent.texts = (heading) => [...fixedTexts, ...turned(heading).texts];
+  /** The directions the texts that do not turn with the view face (their front's normals). */
+  extent.facings = facings.filter(Boolean);
+  return extent;
+}
+
 /** The nodes of an MFNode field `name` of node, or none when it has no such field. */
 function childNodes(node, name = "children") {
   for (const field of node.getFieldDefinitions())
@@ -83,10 +197,14 @@ export function shareStripSensors(scene) {
   for (const [group, touch] of joins) group.children.push(touch);
 }
 
-// Lights from the six axis directions give every face, whichever way it turns, at least this
-// much of its colour; a key light from just above the viewer shades the faces facing it.
-const FILL_INTENSITY = 0.22;
-const KEY_INTENSITY = 0.75;
+// Every face keeps at least about half of its colour from any side: the lights' ambient
+// parts (VRML materials take a fifth of each light's ambientIntensity) and six weak lights from
+// the axis directions light it from wherever it faces. A key light from just above the viewer
+// shades the faces facing it.
+const FILL_INTENSITY = 0.15;
+const FILL_AMBIENT = 0.25;
+const KEY_INTENSITY = 0.5;
+const KEY_AMBIENT = 1;
 const KEY_LIFT = 0.45; // the key light comes down at about 25 degrees
 
 /**
@@ -102,10 +220,12 @@ export function addViewerNodes(scene, { orientationOf, axes }) {
   navigation.headlight = false;
   const key = scene.createNode("DirectionalLight");
   key.intensity = KEY_INTENSITY;
+  key.ambientIntensity = KEY_AMBIENT;
   scene.addRootNode(key);
   for (const d of [[1, 0, 0], [-1, 0, 0], [0, 1, 0], [0, -1, 0], [0, 0, 1], [0, 0, -1]]) {
     const fill = scene.createNode("DirectionalLight");
     fill.intensity = FILL_INTENSITY;
+    fill.ambientIntensity = FILL_AMBIENT;
     fill.direction = new X3D.SFVec3f(...d);
     scene.addRootNode(fill);
   }

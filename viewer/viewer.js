@@ -1,27 +1,33 @@
 // The viewer page: shows the world named in the page address (?world=NAME.wrl) in the X_ITE
-// canvas, framed so the whole chart fits the window, lit from every side, turned about its
-// middle with its up direction kept up; the world's own viewpoints are offered in a list and
-// the picture can be saved as a PNG. Without ?world= it lists the worlds of its folder.
+// canvas (or the world given to showWorld()), the whole chart framed from above and in front,
+// lit from every side, turned about its middle within limits that keep it upright, above its
+// floor, readable and inside the window; a legend panel and, for worlds with point frames, a
+// frame player over the canvas; the world's own viewpoints are offered in a list and the
+// picture can be saved as a PNG. Without ?world= it lists the worlds of its folder.
 // With ?plain the world is shown exactly as written: its own viewpoint, navigation and
 // lights, the whole window for the canvas.
 //
 // The outcome is published for people and for the browser tests:
 //   window.atriumViewer = { state: "loading" | "loaded" | "listed" | "error", world, error,
-//                           loadMs, worlds, camera, framed }
+//                           loadMs, worlds, camera, framed, fitted }
+//   (fitted: the canvas width the whole-chart view was last framed for)
 //   <body data-state="..." data-mode="full" | "plain" | "list">
 // loadMs counts from navigation start to the moment X_ITE has loaded the world and
-// everything it pulls in (EXTERNPROTO files, inlines, scripts) and the view is in place.
+// everything it pulls in (EXTERNPROTO files, inlines, scripts) and the first frame with the
+// view in place is drawn.
 import * as camera from "./camera.js";
-import { addViewerNodes, drawnShapes, shareStripSensors, worldViewpoints } from "./scene_tools.js";
+import { addViewerNodes, chartExtent, shareStripSensors, worldViewpoints } from "./scene_tools.js";
+import { legendPanel } from "./legend_panel.js";
+import { framePlayer } from "./frame_player.js";
 import { worldNames } from "./world_list.js";
 
-const MARGIN = 12; // CSS pixels kept clear at each canvas edge by the whole-chart view
-const TURN_PER_PIXEL = 0.006; // radians
+const MARGIN = 12; // CSS pixels at least kept clear at each canvas edge by the whole-chart view
 const CLICK_SLOP = 3; // CSS pixels a press may move and still be a click
 const ZOOM_PER_WHEEL_UNIT = 0.0012; // the view moves by exp(deltaY x this)
 const WHOLE = "whole"; // the views list entry of the whole-chart view
 
-const viewer = { state: "loading", world: null, error: null, loadMs: null, worlds: null, camera: null, framed: false };
+const viewer = { state: "loading", world: null, error: null, loadMs: null, worlds: null, camera: null, framed: false,
+                 fitted: null };
 window.atriumViewer = viewer;
 
 const page = new URL(location.href);
@@ -29,6 +35,24 @@ const canvas = document.getElementById("world");
 const statusLine = document.getElementById("status");
 const views = document.getElementById("views");
 const help = statusLine.textContent;
+
+// The notice over the canvas while a world loads: which world, the step under way, and a
+// moving bar that shows the page is busy (it runs on the compositor, so it keeps moving
+// while X_ITE holds the page's thread).
+const notice = document.getElementById("loading");
+const loading = {
+  show(name) {
+    notice.querySelector(".what").textContent = `Loading ${name}`;
+    this.step("Fetching the world and its proto files");
+    notice.hidden = false;
+  },
+  step(text) {
+    notice.querySelector(".step").textContent = text;
+  },
+  hide() {
+    notice.hidden = true;
+  },
+};
 
 function setState(state, message) {
   viewer.state = state;
@@ -83,40 +107,34 @@ function fullViewer(browser, name) {
   const scene = browser.currentScene;
   const authored = worldViewpoints(scene);
   const first = authored[0]?.node;
-  const home = first ? { ...camera.headingOf(Array.from(first.orientation)), fov: first.fieldOfView }
-                     : { yaw: 0, pitch: 0, fov: Math.PI / 4 };
+  const fov = first ? first.fieldOfView : Math.PI / 4;
   const nodes = addViewerNodes(scene, camera);
   shareStripSensors(scene);
   browser.setBrowserOption("ContextMenu", false); // its navigation entries would bypass ours
-
+  const extent = chartExtent(browser, camera);
   const size = () => ({ width: canvas.clientWidth, height: canvas.clientHeight });
-  // Any other view (chosen from the list, turned, zoomed) ends the framing passes under way,
-  // which would otherwise take the view back to the whole chart.
-  let framing = 0;
+  const yaws = camera.yawLimits(extent.facings);
+  const panel = legendPanel(document.getElementById("legend"), scene);
+  const player = framePlayer(document.getElementById("player"), scene);
+
+  // The canvas area the chart is framed into: a margin at each edge, and the legend panel
+  // and the frame player kept clear of the chart.
+  const fit = () => {
+    const [width, height] = [canvas.clientWidth, canvas.clientHeight];
+    const margin = Math.max(MARGIN, 0.04 * Math.min(width, height));
+    return { width, height, margin, insets: { right: panel.width(), bottom: player.height() } };
+  };
   function show(next, framed = false) {
-    if (!framed) framing++;
     viewer.camera = next;
     viewer.framed = framed;
     nodes.place(next);
   }
-
-  // Framing reads where everything is drawn, and a Billboard turns with the view: each pass
-  // sees the billboards turned towards the view of the pass before, until the view settles.
-  async function showWholeChart() {
+  function showWholeChart() {
     views.value = WHOLE;
-    const run = ++framing;
-    for (let pass = 0; pass < 8; pass++) {
-      await frames(2);
-      if (run !== framing) return;
-      const corners = drawnShapes(browser).flatMap((shape) => shape.corners);
-      if (!corners.length) return;
-      const before = viewer.camera.position;
-      show(camera.frame(corners, home, { ...size(), margin: MARGIN }), true);
-      if (Math.hypot(...viewer.camera.position.map((v, k) => v - before[k])) < 1e-6) break;
-    }
-    await frames(2);
+    const area = fit();
+    show(camera.wholeChart(extent, extent.texts, camera.HOME_CHOICES, fov, area, yaws), true);
+    viewer.fitted = area.width;
   }
-
   function showAuthored(index) {
     const node = authored[index].node;
     const { pivot } = viewer.camera;
@@ -175,8 +193,9 @@ function fullViewer(browser, name) {
     }
     pointers.set(event.pointerId, [x, y]);
     if (drag.left) return;
-    show(drag.panning ? camera.pan(viewer.camera, dx, dy, size().height)
-                      : camera.turn(viewer.camera, -dx * TURN_PER_PIXEL, -dy * TURN_PER_PIXEL));
+    const { width, height } = size();
+    show(drag.panning ? camera.pan(viewer.camera, dx, dy, height)
+      : camera.orbit(viewer.camera, (-dx / width) * camera.TURN_PER_CANVAS, (-dy / height) * camera.TURN_PER_CANVAS, extent, fit(), yaws));
   });
   for (const type of ["pointerup", "pointercancel"])
     document.addEventListener(type, (event) => {
@@ -216,15 +235,11 @@ function fullViewer(browser, name) {
   document.getElementById("save").addEventListener("click", () => savePicture(name));
 
   // A new window size keeps the whole chart in view until the user has moved it.
-  let pending = false;
   new ResizeObserver(() => {
-    if (!viewer.framed || pending) return;
-    pending = true;
-    requestAnimationFrame(() => showWholeChart().finally(() => { pending = false; }));
+    if (viewer.framed) showWholeChart();
   }).observe(canvas);
 
-  show({ position: first ? Array.from(first.position) : [0, 0, 10], ...home, pivot: [0, 0, 0] });
-  return showWholeChart();
+  showWholeChart();
 }
 
 // Saves the canvas as NAME.png (the canvas keeps its last frame: preserveDrawingBuffer).
@@ -243,14 +258,37 @@ function savePicture(world) {
   }, "image/png");
 }
 
+/**
+ * Shows the world at `url` (a URL or an address relative to the page): the full viewer, or
+ * with `plain` the world exactly as written. `name` is what the page calls it. Resolves once
+ * the world is drawn, or has failed (viewer.state tells which).
+ */
+export async function showWorld(url, { plain = false, name = String(url) } = {}) {
+  document.body.dataset.mode = plain ? "plain" : "full";
+  viewer.world = name;
+  document.title = `${name} - Atrium viewer`;
+  loading.show(name);
+  try {
+    await X3D();
+    const browser = X3D.getBrowser(canvas);
+    await browser.loadURL(new X3D.MFString(String(url)));
+    loading.step("Placing the chart");
+    if (!plain) fullViewer(browser, name);
+    await frames(1);
+    viewer.loadMs = Math.round(performance.now());
+    setState("loaded", plain ? "Drag to turn, wheel to zoom, Alt-drag or middle-drag to pan." : help);
+  } catch (error) {
+    fail(`Could not load ${name}: ${error && error.message ? error.message : error}`);
+  }
+  loading.hide();
+}
+
 async function start() {
   const name = page.searchParams.get("world");
-  const plain = page.searchParams.has("plain");
   if (!name) {
     await listWorlds();
     return;
   }
-  document.body.dataset.mode = plain ? "plain" : "full";
   let url;
   try {
     url = worldURL(name);
@@ -258,20 +296,7 @@ async function start() {
     fail(error.message);
     return;
   }
-  viewer.world = name;
-  document.title = `${name} - Atrium viewer`;
-  statusLine.textContent = `Loading ${name} ...`;
-
-  try {
-    await X3D();
-    const browser = X3D.getBrowser(canvas);
-    await browser.loadURL(new X3D.MFString(url.href));
-    if (!plain) await fullViewer(browser, name);
-    viewer.loadMs = Math.round(performance.now());
-    setState("loaded", plain ? "Drag to turn, wheel to zoom, Alt-drag or middle-drag to pan." : help);
-  } catch (error) {
-    fail(`Could not load ${name}: ${error && error.message ? error.message : error}`);
-  }
+  await showWorld(url.href, { plain: page.searchParams.has("plain"), name });
 }
 
 start();

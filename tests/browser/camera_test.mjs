@@ -65,3 +65,52 @@ test("an orientation reads back as its heading, without its roll", () => {
   const sample = camera.headingOf([-0.70699626, 0.70699626, 0.01767859, 0.07070699]);
   assert.ok(Math.abs(sample.yaw - 0.05) < 1e-3 && Math.abs(sample.pitch + 0.05) < 1e-3, JSON.stringify(sample));
 });
+
+test("outlines of screen points and the area two of them share", () => {
+  const square = (x, y, size) => camera.outline([[x, y], [x + size, y], [x, y + size], [x + size, y + size], [x + 1, y + 1]]);
+  assert.equal(square(0, 0, 10).length, 4, "inner points are not on the outline");
+  for (const [a, b, shared] of [
+    [square(0, 0, 10), square(5, 5, 10), 25], // corners overlap
+    [square(0, 0, 10), square(2, 2, 3), 9], // one inside the other
+    [square(0, 0, 10), square(10, 0, 10), 0], // edges touch
+    [square(0, 0, 10), square(30, 30, 10), 0], // apart
+    [square(0, 0, 10), camera.outline([[10, 5], [15, 10], [10, 15], [5, 10]]), 12.5], // a diamond on a corner
+  ]) {
+    assert.ok(Math.abs(camera.sharedArea(a, b) - shared) < 1e-9, `${JSON.stringify(b)}: ${camera.sharedArea(a, b)}`);
+    assert.ok(Math.abs(camera.sharedArea(b, a) - shared) < 1e-9, "either way round");
+  }
+});
+
+test("orbiting keeps the chart inside the canvas, clear of the panels, within the turning limits", () => {
+  const size = { width: 800, height: 566, margin: 20, insets: { right: 180, bottom: 50 } };
+  let cam = camera.frame(points, { ...camera.HOME, fov: 0.785398 }, size);
+  for (const [dYaw, dPitch] of [[0.4, 0], [3, 0], [-7, 0], [0, 2], [0, -3], [1.2, 0.7]]) {
+    cam = camera.orbit(cam, dYaw, dPitch, () => points, size);
+    assert.ok(cam.yaw >= camera.YAW_LIMITS[0] && cam.yaw <= camera.YAW_LIMITS[1], `yaw ${cam.yaw}`);
+    assert.ok(cam.pitch >= camera.PITCH_LIMITS[0] && cam.pitch <= camera.PITCH_LIMITS[1], `pitch ${cam.pitch}`);
+    assert.ok(cam.position[1] > Math.min(...points.map((p) => p[1])), "the eye stays above the floor");
+    for (const p of points) {
+      const [x, y] = camera.project(cam, p, size);
+      assert.ok(x >= size.margin - 1e-6 && x <= size.width - size.margin - size.insets.right + 1e-6, `x ${x}`);
+      assert.ok(y >= size.margin - 1e-6 && y <= size.height - size.margin - size.insets.bottom + 1e-6, `y ${y}`);
+    }
+  }
+  // A zoom and a pan are kept through a turn.
+  const moved = camera.pan(camera.zoom(cam, 0.5), 30, 0, size.height);
+  const after = camera.orbit(moved, 0.1, 0, () => points, size);
+  assert.equal(after.zoomed, 0.5);
+  assert.deepEqual(after.shift, moved.shift);
+});
+
+test("the headings keep every upright text seen from its front", () => {
+  const deg = Math.PI / 180;
+  for (const [facings, expected] of [
+    [[[0, 0, 1]], camera.YAW_LIMITS], // facing the front: the turning limits alone
+    [[[0, 0, 1], [1, 0, 0]], [12 * deg, camera.YAW_LIMITS[1]]], // a side wall's texts too
+    [[[0, 0, 1], [0, 1, 0]], camera.YAW_LIMITS], // texts lying flat do not count
+    [[[0, 0, 1], [0, 0, -1]], camera.YAW_LIMITS], // no heading shows both: the turning limits
+  ]) {
+    const [low, high] = camera.yawLimits(facings);
+    assert.ok(Math.abs(low - expected[0]) < 1e-9 && Math.abs(high - expected[1]) < 1e-9, `${JSON.stringify(facings)}: ${low}, ${high}`);
+  }
+});

@@ -201,7 +201,7 @@ export class Session {
    * Polls `predicate` (may be async) until it returns a truthy value, which is returned.
    * `message` (a string, or a function giving one) names what is awaited in the timeout error.
    */
-  async waitFor(predicate, { timeoutMs = 10000, intervalMs = 50, message = "condition" } = {}) {
+  async waitFor(predicate, { timeoutMs = 60000, intervalMs = 50, message = "condition" } = {}) {
     const deadline = Date.now() + timeoutMs;
     for (;;) {
       this.check();

@@ -1,14 +1,18 @@
 // Checks the full viewer page on every world of a folder the sample program wrote:
 //   node tests/browser/viewer_test.mjs --root DIR --out SCREENSHOT_DIR [--interaction WORLD]
-// Each world loads at 1366 x 768 and at 800 x 600 without a fault, and in the framed view
-// every drawn shape (title, legend, axis labels, series) lies inside the canvas and no
-// drawing touches the canvas edges; a screenshot of each is saved as
-// viewer_NAME_WIDTHxHEIGHT.png. On the interaction world (default AreaGraphTest.wrl): the
-// whole-chart view comes back after a drag, the world's viewpoint can be chosen from the
-// list, turning keeps the up direction up, a value's
-// pop-up shows from anywhere over the series in its cell, a finger turns the chart, two
-// fingers zoom, a tap shows a value, and the PNG button saves the canvas. The page
-// without a world lists the folder's worlds, from worlds.json and from a directory listing.
+// Each world loads once, at 800 x 600, and is then shown at 1366 x 768: at both sizes, in the
+// whole-chart view, every drawn shape (title, legend, axis labels, series) lies inside the
+// canvas, clear of the legend panel and the frame player, no drawing touches the canvas
+// edges and no two texts overlap; a screenshot of each is saved as viewer_NAME_WIDTHxHEIGHT.png.
+// Long drags in each direction keep the view within its turning limits with the whole chart
+// in the canvas (viewer_NAME_turned_DIRECTION.png). On the interaction world (default
+// AreaGraphTest.wrl): the whole-chart view comes back after a drag, the world's viewpoint can
+// be chosen from the list, turning keeps the up direction up, a value's pop-up shows from
+// anywhere over the series in its cell, a finger turns the chart, two fingers zoom, a tap
+// shows a value, the PNG button saves the canvas, and the legend panel and the world's check
+// boxes stay in step. On a world with point frames the frame player and the world's slider
+// stay in step. The page without a world lists the folder's worlds, from worlds.json and from
+// a directory listing. Waits are for events, with limits for a much slower machine.
 // Exit status as for harness.mjs (77 = skipped).
 import assert from "node:assert/strict";
 import { readdir, readFile } from "node:fs/promises";
@@ -17,8 +21,11 @@ import { parseArgs } from "node:util";
 
 import { exitStatus, launchBrowser, openWorld } from "./harness.mjs";
 import { decodePNG, grab, project, rotate } from "./proto_views.mjs";
+import { outline, sharedArea } from "../../viewer/camera.js";
 
-const SIZES = [{ width: 1366, height: 768 }, { width: 800, height: 600 }];
+const SIZES = [{ width: 800, height: 600 }, { width: 1366, height: 768 }];
+const DRAGS = { left: [-1, 0], right: [1, 0], up: [0, -1], down: [0, 1] }; // in canvas sizes
+const DEGREE = Math.PI / 180;
 const PROTO_FILES = ["HV_GRAPH.wrl", "HV_NAV.wrl", "HV_UI.wrl"];
 
 // The view X_ITE shows now, as proto_views.project() takes it.
@@ -47,22 +54,87 @@ function edgeDeviation(picture, inset = 2) {
   return { background, off: off.length };
 }
 
-async function framedChecks(session, size) {
+// The canvas rectangle around points as the view shows them, and the area two rectangles share.
+function rectOf(view, points) {
+  const seen = points.map((p) => project(view, p));
+  const [xs, ys] = [seen.map((p) => p[0]), seen.map((p) => p[1])];
+  return { left: Math.min(...xs), top: Math.min(...ys), right: Math.max(...xs), bottom: Math.max(...ys) };
+}
+const shared = (a, b) => Math.max(0, Math.min(a.right, b.right) - Math.max(a.left, b.left)) *
+                         Math.max(0, Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top));
+
+// The page's panels shown over the canvas (legend, frame player), in canvas coordinates.
+function panelRects(session) {
+  return session.page.evaluate(() => {
+    const canvas = document.getElementById("world").getBoundingClientRect();
+    return ["legend", "player"].map((id) => document.getElementById(id)).filter((e) => !e.hidden).map((e) => {
+      const r = e.getBoundingClientRect();
+      return { id: e.id, left: r.left - canvas.left, top: r.top - canvas.top, right: r.right - canvas.left, bottom: r.bottom - canvas.top };
+    });
+  });
+}
+
+// Everything drawn lies inside the canvas and clear of the page's panels; in the whole-chart
+// view (whole) also no two texts overlap and nothing touches the canvas's edges.
+async function framedChecks(session, size, { whole = true } = {}) {
   const view = await currentView(session);
+  const where = `${session.world} at ${view.width} x ${view.height}`;
   assert.equal(view.width, size.width, "the canvas spans the window");
   const shapes = await drawnShapes(session);
   const texts = shapes.filter((s) => s.texts);
   assert.ok(texts.length >= 3, `${session.world}: a title, a legend and axis labels (found ${texts.length} texts)`);
+  const panels = await panelRects(session);
   for (const shape of shapes) {
+    const what = shape.texts ? `text ${JSON.stringify(shape.texts)}` : "a shape";
     for (const corner of shape.corners) {
       const [x, y] = project(view, corner);
-      const what = shape.texts ? `text ${JSON.stringify(shape.texts)}` : "a shape";
       assert.ok(x >= -0.5 && x <= view.width + 0.5 && y >= -0.5 && y <= view.height + 0.5,
-        `${session.world} at ${view.width} x ${view.height}: ${what} reaches (${x.toFixed(1)}, ${y.toFixed(1)})`);
+        `${where}: ${what} reaches (${x.toFixed(1)}, ${y.toFixed(1)})`);
     }
+    const rect = rectOf(view, shape.corners);
+    for (const panel of panels) assert.ok(shared(rect, panel) < 1, `${where}: ${what} runs under the ${panel.id} panel`);
   }
+  if (!whole) return;
+  // Texts' boxes may touch where the glyphs do not: a share of a few hundredths is allowed.
+  // A Text of several lines (a column of axis labels) is one box that also covers the gaps
+  // between its lines, so only texts of one line are held to this.
+  const single = texts.filter((t) => t.texts.length === 1);
+  const outlines = single.map((t) => outline(t.corners.map((c) => project(view, c))));
+  const area = (o) => sharedArea(o, o);
+  for (let i = 0; i < outlines.length; i++)
+    for (let j = i + 1; j < outlines.length; j++)
+      assert.ok(sharedArea(outlines[i], outlines[j]) <= 0.03 * Math.min(area(outlines[i]), area(outlines[j])) + 1,
+        `${where}: ${JSON.stringify(single[i].texts)} overlaps ${JSON.stringify(single[j].texts)}`);
   const edge = edgeDeviation(await grab(session));
-  assert.ok(edge.off === 0, `${session.world}: ${edge.off} pixels on the canvas edge differ from the background ${edge.background}`);
+  assert.ok(edge.off === 0, `${where}: ${edge.off} pixels on the canvas edge differ from the background ${edge.background}`);
+}
+
+// Long drags in each direction from the whole-chart view: a drag across the whole canvas
+// turns the chart by well under a half turn; however far it goes, the eye stays above the
+// floor (the lowest point drawn) and in front of the chart (where its texts face), the view
+// upright, and the whole chart inside the canvas.
+async function turningChecks(session, out) {
+  const { width, height } = await session.canvasSize();
+  const [cx, cy] = [width / 2, height / 2];
+  const floor = Math.min(...(await drawnShapes(session)).flatMap((s) => s.corners.map((c) => c[1])));
+  const heading = () => session.evaluate(() => ({ yaw: window.atriumViewer.camera.yaw, pitch: window.atriumViewer.camera.pitch }));
+  for (const [name, [kx, ky]] of Object.entries(DRAGS)) {
+    await session.page.keyboard.press("Home");
+    const before = await heading();
+    await session.drag([cx - kx * width * 0.45, cy - ky * height * 0.45], [cx + kx * width * 0.45, cy + ky * height * 0.45], { steps: 4 });
+    const across = await heading();
+    assert.ok(Math.abs(across.yaw - before.yaw) + Math.abs(across.pitch - before.pitch) < 100 * DEGREE,
+      `${session.world}: a drag ${name} across the canvas turns by well under a half turn`);
+    await session.drag([cx, cy], [cx + kx * width * 1.5, cy + ky * height * 1.5], { steps: 4 });
+    const view = await currentView(session);
+    const forward = rotate([0, 0, -1], view.orientation);
+    assert.ok(view.eye[1] > floor, `${session.world}: after a long drag ${name} the eye at ${view.eye} is above the floor ${floor}`);
+    assert.ok(forward[2] < 0, `${session.world}: after a long drag ${name} the chart is seen from in front`);
+    await assertUpright(session, `${session.world}: after a long drag ${name}`);
+    await framedChecks(session, { width }, { whole: false });
+    await session.screenshot(path.join(out, `viewer_${session.world.replace(/\.wrl$/, "")}_turned_${name}.png`));
+  }
+  await session.page.keyboard.press("Home");
 }
 
 // The screen direction of the world's up at the middle of the canvas: [dx, dy] in pixels,
@@ -188,6 +260,66 @@ async function interactionChecks(session, out) {
   assert.ok(picture.find(edge.background, { tolerance: 24 }).count < 0.9 * width * height, "the saved picture shows the chart");
 }
 
+// The legend panel lists the world's legend entries with their colours, and its boxes and the
+// world's check boxes stay in step whichever is clicked; a double click shows one entry only,
+// a second one every entry again.
+async function legendChecks(session) {
+  const rows = () => session.page.$$eval("#legend label", (labels) => labels.map((l) =>
+    ({ text: l.textContent, checked: l.querySelector("input").checked, color: l.querySelector(".swatch").style.background })));
+  const described = await session.evaluate((browser) => {
+    const found = [];
+    const visit = (node) => {
+      if (!node) return;
+      if (node.getNodeTypeName() === "qrx_Legend") found.push(...Array.from(node.descriptions, String));
+      for (const field of ["children", "choice"]) if (field in node) for (const child of node[field]) visit(child);
+    };
+    for (const node of browser.currentScene.rootNodes) visit(node);
+    return found;
+  });
+  const listed = await rows();
+  assert.deepEqual(listed.map((r) => r.text).sort(), [...described].sort(), "the panel lists the world's legend entries");
+  assert.ok(listed.every((r) => r.checked && /^rgb/.test(r.color)), "every entry shown, with its colour");
+  const boxes = listed.map((_, i) => `CHECK_BOX_${i + 1}`);
+  const row = (i) => session.page.locator("#legend label").nth(i);
+
+  await row(0).locator("input").click();
+  await session.waitForField(boxes[0], "value", false);
+  await session.waitForField("SERIES_TOGGLE_1", "contentsExist", false);
+  await session.setField(boxes[1], "value", false);
+  await session.waitFor(async () => !(await rows())[1].checked, { message: "the panel to follow the world's check box" });
+  await row(0).locator("input").click();
+  await session.waitForField("SERIES_TOGGLE_1", "contentsExist", true);
+
+  await row(2).dblclick();
+  for (const [i, box] of boxes.entries()) await session.waitForField(box, "value", i === 2);
+  await session.waitFor(async () => (await rows()).every((r, i) => r.checked === (i === 2)), { message: "only the third entry ticked" });
+  await row(2).dblclick();
+  for (const box of boxes) await session.waitForField(box, "value", true);
+  await session.waitFor(async () => (await rows()).every((r) => r.checked), { message: "every entry ticked again" });
+}
+
+// The frame player names the frame shown and counts it, steps and plays the frames, and
+// follows the world's slider.
+async function framePlayerChecks(session) {
+  const shown = () => session.page.$eval("#player", (p) => ({
+    name: p.querySelector(".name").textContent, count: p.querySelector(".count").textContent, playing: p.dataset.playing }));
+  const first = await session.field("FRAME_SLIDER", "minimum");
+  const total = (await session.field("FRAME_SLIDER", "maximum")) - first + 1;
+  await session.setField("FRAME_SLIDER", "value", first); // the long drags may have moved it
+  assert.deepEqual(await shown(), { name: "Frame 1", count: `1 of ${total}`, playing: "false" });
+  await session.page.click("#player .forward");
+  await session.waitForField("FRAME_SWITCH", "whichChoice", 1);
+  await session.waitFor(async () => (await shown()).count === `2 of ${total}`, { message: "the player at frame 2" });
+  await session.page.click("#player .back");
+  await session.waitForField("FRAME_SWITCH", "whichChoice", 0);
+  await session.setField("FRAME_SLIDER", "value", total - 2);
+  await session.waitFor(async () => (await shown()).name === `Frame ${total - 1}`, { message: "the player to follow the world's slider" });
+  await session.page.click("#player .play");
+  await session.waitForField("FRAME_SWITCH", "whichChoice", 0); // past the last frame it starts again
+  await session.page.click("#player .play");
+  assert.equal((await shown()).playing, "false", "Pause stops the frames");
+}
+
 async function listChecks(root, browser) {
   const expected = (await readdir(root)).filter((n) => n.endsWith(".wrl") && !PROTO_FILES.includes(n)).sort();
   for (const options of [{}, { listing: true, expectMissing: ["/worlds.json"] }]) {
@@ -216,20 +348,35 @@ async function main() {
     browser = await launchBrowser();
     const worlds = (await readdir(args.root)).filter((n) => n.endsWith(".wrl") && !PROTO_FILES.includes(n)).sort();
     assert.ok(worlds.includes(args.interaction), `${args.root} holds ${args.interaction}`);
-    for (const world of worlds)
-      for (const size of SIZES) {
-        const session = await openWorld({ root: args.root, world, browser, viewport: size, plain: false });
-        try {
+    for (const world of worlds) {
+      const session = await openWorld({ root: args.root, world, browser, viewport: SIZES[0], plain: false, timeoutMs: 180000 });
+      try {
+        for (const size of SIZES) {
+          if (size !== SIZES[0]) {
+            await session.page.setViewportSize(size);
+            await session.waitFor(async () => (await session.canvasSize()).width === size.width &&
+              (await session.evaluate(() => window.atriumViewer.framed && window.atriumViewer.fitted)) === size.width,
+              { message: `the whole chart framed at ${size.width} x ${size.height}` });
+            await session.frames(2);
+          }
           const file = path.join(args.out, `viewer_${world.replace(/\.wrl$/, "")}_${size.width}x${size.height}.png`);
           await session.screenshot(file);
           await framedChecks(session, size);
-          if (world === args.interaction && size.width === 800) await interactionChecks(session, args.out);
-          session.check();
           console.log(`PASS ${world} at ${size.width} x ${size.height}: ${file}`);
-        } finally {
-          await session.close();
         }
+        await session.page.setViewportSize(SIZES[0]);
+        await turningChecks(session, args.out);
+        if (world === args.interaction) {
+          await legendChecks(session);
+          await interactionChecks(session, args.out);
+        }
+        if (await session.page.$eval("#player", (p) => !p.hidden)) await framePlayerChecks(session);
+        session.check();
+        console.log(`PASS ${world}: turning${world === args.interaction ? ", legend panel, interactions" : ""}`);
+      } finally {
+        await session.close();
       }
+    }
     await listChecks(args.root, browser);
     console.log("PASS world list");
     return 0;
