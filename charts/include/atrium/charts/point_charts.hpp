@@ -32,7 +32,7 @@ public:
     double Bandwidth() const { return bandwidth_; }
 
 private:
-    double bandwidth_ = 0;
+    double bandwidth_;
 };
 
 }  // namespace atrium::charts
