@@ -99,7 +99,9 @@ CoordinateLabels LabelCoordinates(std::span<const double> coordinates, const Cha
     const double span = std::abs(coordinates.back() - coordinates.front());
     const int decimals = span > 0 ? NiceTicks(0, span, 6).decimals : 0;
     const std::string pattern = options.valueFormat.empty() ? TickPattern(decimals) : options.valueFormat;
-    for (std::size_t i = 0; i < n; i += result.every) result.labels[i] = FormatNumber(coordinates[i], pattern);
+    // Shown labels start half a step in, clear of the Y axis labels at the corner.
+    for (std::size_t i = result.every / 2; i < n; i += result.every)
+        result.labels[i] = FormatNumber(coordinates[i], pattern);
     return result;
 }
 

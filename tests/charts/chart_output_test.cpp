@@ -61,9 +61,9 @@ TEST(ChartColours, RgbIsWebOrderAndPacksForTheObjectModel) {
 }
 
 TEST(DensityBandwidth, ChosenFromTheSpreadUnlessGiven) {
-    // x and z both spread with standard deviation 1 over five points.
-    const std::vector<double> v{-1.4142135623730951, -0.7071067811865476, 0, 0.7071067811865476, 1.4142135623730951};
-    const double silverman = 1.06 * std::pow(5.0, -0.2);
+    // x and z both spread with (sample) standard deviation 1 over three points.
+    const std::vector<double> v{-1, 0, 1};
+    const double silverman = 1.06 * std::pow(3.0, -0.2);
     EXPECT_NEAR(DensityChart({.sets = {{"a", v, v}}, .bandwidth = {}}).Bandwidth(), silverman, 1e-12);
     EXPECT_EQ(DensityChart({.sets = {{"a", v, v}}, .bandwidth = 0.25}).Bandwidth(), 0.25);
     // One point has no spread: a tenth of the span, or 1 when there is none.
