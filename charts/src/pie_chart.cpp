@@ -37,6 +37,8 @@ std::shared_ptr<PieGraph> BuildPieGraph(const PieData& data, const ChartOptions&
 
     auto graph = std::make_shared<PieGraph>();
     StyleFrame(*graph, options, texts);
+    // The graph lifts the title above the slices; behind the pie it stays clear of their texts.
+    graph->TitleProps()->RootTransform()->TranslationField()->SetZ(-1.2f * radius);
     graph->LegendProps()->SetUseSeriesToggle(options.legend);
     graph->SetRadius(radius);
     graph->SetInnerRadius(radius / 2);
@@ -61,7 +63,7 @@ std::shared_ptr<PieGraph> BuildPieGraph(const PieData& data, const ChartOptions&
         text->SetTextHeight(texts.label);
     }
     const float legendWidth = 0.4f * radius + 8 * texts.legend;
-    AddViewpoints(*graph->Viewpoints(), {-radius, 0, -radius, 1.4f * radius + legendWidth, 2.2f * box.height, radius});
+    AddViewpoints(*graph->Viewpoints(), {-radius, 0, -1.2f * radius, 1.4f * radius + legendWidth, 2.2f * box.height, radius});
     return graph;
 }
 
