@@ -2,14 +2,15 @@
 // them into a folder with what a browser needs to show them, names each file it wrote, and
 // offers to open it.
 //
-//   atrium-test [--out FOLDER] [--open | --no-open] [KIND ...]
+//   atrium-test [--out FOLDER] [--open | --no-open] [--html] [KIND ...]
 //
 // FOLDER defaults to the program's own folder; KIND is one of the kinds listed by --help
 // (default: all, in the order of the desktop window's buttons). After each file the program
 // asks whether to open it when standard input and output are a terminal; --open answers yes and
 // --no-open no for every file, and without a terminal the answer is no. Opening serves FOLDER on
 // 127.0.0.1 and starts the browser on each chosen world, until Ctrl-C. The exit status is 0
-// when every world was written, 1 otherwise.
+// when every world was written, 1 otherwise. --html also writes each world as a self-contained
+// page beside it (NAME.html), which opens from disk without a server.
 #include <unistd.h>
 
 #include <algorithm>
@@ -31,10 +32,11 @@ namespace {
 enum class OpenChoice { Ask, Open, NoOpen };
 
 int Usage(std::ostream& out, int status) {
-    out << "usage: atrium-test [--out FOLDER] [--open | --no-open] [KIND ...]\n"
+    out << "usage: atrium-test [--out FOLDER] [--open | --no-open] [--html] [KIND ...]\n"
            "Writes the sample graphs into FOLDER (default: the program's folder) with the proto\n"
            "files and the viewer page, and offers to open each in the default browser (--open:\n"
-           "open all, --no-open: open none; without a terminal none is opened). Kinds:";
+           "open all, --no-open: open none; without a terminal none is opened). --html also writes\n"
+           "each as one HTML file that opens from disk without a server. Kinds:";
     for (const auto& builder : GraphBuilders()) out << ' ' << builder.name;
     out << "\nOpening serves FOLDER on 127.0.0.1 until Ctrl-C; atrium-view does the same for any world.\n";
     return status;
@@ -55,6 +57,7 @@ bool AnswerIsYes() {
 int main(int argc, char** argv) {
     fs::path folder = atrium_serve::ProgramFolder();
     OpenChoice choice = OpenChoice::Ask;
+    bool html = false;
     std::vector<const GraphBuilder*> chosen;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
@@ -62,6 +65,10 @@ int main(int argc, char** argv) {
         if (arg == "--out") {
             if (i + 1 == argc) return Usage(std::cerr << "atrium-test: --out needs a folder\n", 2);
             folder = argv[++i];
+            continue;
+        }
+        if (arg == "--html") {
+            html = true;
             continue;
         }
         if (arg == "--open" || arg == "--no-open") {
@@ -91,8 +98,9 @@ int main(int argc, char** argv) {
         for (const GraphBuilder* builder : chosen) {
             try {
                 // Built before anything is printed, so a failed build never shows "Created file".
-                const std::string file = builds.Build(*builder).string();
-                std::cout << "Created file " << file << std::endl;
+                const fs::path file = builds.Build(*builder);
+                std::cout << "Created file " << file.string() << std::endl;
+                if (html) std::cout << "Created file " << builds.WriteHtml(file).string() << std::endl;
             } catch (const std::runtime_error& e) {
                 std::cerr << e.what() << "\n";
                 status = 1;
