@@ -1,8 +1,8 @@
 // The first script of a self-contained chart page. The page carries the files it would
 // otherwise fetch (the world, its proto files, X_ITE's fonts, libraries and style sheet) in
 // the JSON element #atrium-embedded:
-//   { "world": "NAME.wrl", "files": [{ "url", "type", "text" | "base64" }, ...] }
-// with URLs relative to the page. A page opened from disk may fetch nothing, so fetch() is
+//   { "world": "NAME.wrl", "files": [{ "url", "type", "text" | "base64" } | { "url", "sameAs" }, ...] }
+// with URLs relative to the page (sameAs: answered with the file of that URL). A page opened from disk may fetch nothing, so fetch() is
 // answered from those files, X_ITE's style sheet link gets the embedded sheet, and the world
 // is named in the page address (?world=NAME.wrl) as the viewer page expects.
 (() => {
@@ -13,6 +13,8 @@
     return plain.href;
   };
   const files = new Map(embedded.files.map((file) => [withoutFragment(file.url), file]));
+  for (const file of embedded.files)
+    if (file.sameAs) files.set(withoutFragment(file.url), files.get(withoutFragment(file.sameAs)));
   const find = (input) => {
     try {
       return files.get(withoutFragment(input instanceof Request ? input.url : String(input)));
@@ -37,6 +39,16 @@
     const file = node instanceof HTMLLinkElement && node.rel === "stylesheet" && find(node.href);
     if (file) node.href = `data:${file.type};charset=utf-8,${encodeURIComponent(body(file))}`;
     return append.call(this, node);
+  };
+
+  // X_ITE adds the font faces of its user interface as url(...) sources.
+  const PageFontFace = window.FontFace;
+  window.FontFace = class extends PageFontFace {
+    constructor(family, source, descriptors) {
+      const url = typeof source === "string" && source.match(/^url\((.*)\)$/)?.[1];
+      const file = url && find(url);
+      super(family, file ? bytes(file.base64).buffer : source, descriptors);
+    }
   };
 
   const address = new URL(location.href);

@@ -6,7 +6,7 @@ namespace atrium::html {
 
 struct EmbeddedFile {
     std::string url;  // absolute, or relative to the page (and so to the world beside it)
-    std::string type;
+    std::string type;  // empty: the page answers with the file at URL `bytes` instead
     std::string bytes;
 };
 

@@ -23,8 +23,11 @@ std::string EmbeddedJson(const std::string& world, const std::vector<EmbeddedFil
     std::string json = "{\"world\":" + JsonString(world) + ",\"files\":[";
     for (size_t i = 0; i < files.size(); ++i) {
         const auto& file = files[i];
-        json += (i ? ",\n" : "\n") + std::string("{\"url\":") + JsonString(file.url) + ",\"type\":" + JsonString(file.type);
-        json += IsText(file.type) ? ",\"text\":" + JsonString(file.bytes) : ",\"base64\":\"" + Base64(file.bytes) + "\"";
+        json += (i ? ",\n" : "\n") + std::string("{\"url\":") + JsonString(file.url);
+        if (!file.type.empty()) json += ",\"type\":" + JsonString(file.type);
+        if (file.type.empty()) json += ",\"sameAs\":" + JsonString(file.bytes);
+        else if (IsText(file.type)) json += ",\"text\":" + JsonString(file.bytes);
+        else json += ",\"base64\":\"" + Base64(file.bytes) + "\"";
         json += "}";
     }
     return json + "]}";
@@ -63,7 +66,11 @@ std::string WriteHtml(std::string_view worldText, const fs::path& protoDir, cons
     ViewerPage page = InlineViewerPage(viewerDir, xite.module, std::string(kHeadMark));
     std::vector<EmbeddedFile> modules = std::move(xite.imported);
     modules.insert(modules.end(), page.imported.begin(), page.imported.end());
-    std::string head = "<script type=\"application/json\" id=\"atrium-embedded\">" + EmbeddedJson(world, files) +
+    // X_ITE makes its asset URLs from its own script's address, and takes the minified
+    // components when that address names a minified build: the page's base address names
+    // one beside the page, so the URLs it asks for are those of the import map and the
+    // embedded files, while every relative URL still means the page's own folder.
+    std::string head = "<base href=\"x_ite.min.mjs\">\n<script type=\"application/json\" id=\"atrium-embedded\">" + EmbeddedJson(world, files) +
                        "</script>\n<script>\n" + ScriptSafe(std::string(kBootScript)) +
                        "</script>\n<script type=\"importmap\">" + ImportMap(modules) + "</script>\n";
     page.html.replace(page.html.find(kHeadMark), kHeadMark.size(), head);

@@ -46,11 +46,17 @@ constexpr std::array<Font, 12> kFonts{{
     {"TYPEWRITER", "BOLDITALIC", "Ubuntu/UbuntuMono-BI.woff2"},
 }};
 
+// The faces of X_ITE's own user-interface font (FontFace "X_ITE PT Sans"): the regular one
+// is embedded and stands in for the others, which the browser then slants and thickens itself.
+constexpr std::string_view kUiFont = "PT_Sans/PTSans-Regular.woff2";
+constexpr std::array<std::string_view, 2> kUiFontStandIns = {"PT_Sans/PTSans-Bold.woff2", "PT_Sans/PTSans-Italic.woff2"};
+
 // What the module build and the text component must contain for the above to hold.
 struct Marker {
     std::string_view file, text, why;
 };
-constexpr std::array<Marker, 8> kMarkers{{
+constexpr std::array<Marker, 9> kMarkers{{
+    {kModuleBuild, "\"X_ITE PT Sans\"", "it adds the font faces of its user interface with FontFace"},
     {kModuleBuild, "import.meta.url", "its asset URLs are made from import.meta.url"},
     {kModuleBuild, "assets/components/", "its components are imported from assets/components/"},
     {kModuleBuild, "assets/fonts/", "its fonts are fetched from assets/fonts/"},
@@ -125,6 +131,7 @@ std::vector<std::string> CheckXiteRuntime(const fs::path& xiteDir) {
     files.insert(files.end(), kLibraries.begin(), kLibraries.end());
     std::vector<std::string> fonts;
     for (const auto& font : kFonts) fonts.push_back(FontUrl(font));
+    fonts.push_back("assets/fonts/" + std::string(kUiFont));
     files.insert(files.end(), fonts.begin(), fonts.end());
     for (auto file : files) {
         std::error_code ec;
@@ -146,6 +153,9 @@ std::vector<std::string> CheckXiteRuntime(const fs::path& xiteDir) {
     }
     if (!module.empty() && !DefaultExport(module))
         problems.push_back(std::string(kModuleBuild) + " no longer ends by exporting X3D as its default");
+    for (auto face : kUiFontStandIns)
+        if (!module.empty() && module.find("\"" + std::string(face) + "\"") == std::string::npos)
+            problems.push_back(std::string(kModuleBuild) + " no longer names its interface font " + std::string(face));
     for (const auto& font : kFonts)
         if (!text.empty() && text.find("\"" + std::string(font.file) + "\"") == std::string::npos)
             problems.push_back(std::string(kTextComponent) + " no longer names the font " + std::string(font.file) +
@@ -164,9 +174,16 @@ XiteParts LoadXiteParts(const fs::path& xiteDir, const std::vector<std::string_v
     parts.module = ReadFile(xiteDir / kModuleBuild);
     auto [at, name] = *DefaultExport(parts.module);
     parts.module.replace(at, std::string::npos, "window.X3D = " + name + ";\n");
-    for (auto url : kVrmlComponents) parts.imported.push_back(Embedded(xiteDir, url));
+    // "./": an import-map key is a URL (resolved against the page) only when written as one.
+    for (auto url : kVrmlComponents) {
+        parts.imported.push_back(Embedded(xiteDir, url));
+        parts.imported.back().url.insert(0, "./");
+    }
     parts.fetched.push_back({std::string(kStyleSheet), "text/css", StyleSheet(xiteDir)});
     for (auto url : kLibraries) parts.fetched.push_back(Embedded(xiteDir, url));
+    std::string uiFont = "assets/fonts/" + std::string(kUiFont);
+    parts.fetched.push_back(Embedded(xiteDir, uiFont));
+    for (auto face : kUiFontStandIns) parts.fetched.push_back({"assets/fonts/" + std::string(face), "", uiFont});
     auto fonts = FontsUsed(texts);
     if (!fonts.empty()) parts.fetched.push_back(Embedded(xiteDir, kFontDecoder));
     for (const Font* font : fonts) parts.fetched.push_back(Embedded(xiteDir, FontUrl(*font)));
