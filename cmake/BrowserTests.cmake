@@ -13,6 +13,11 @@
 # viewer page and X_ITE from the source tree, for a ROOT that holds only worlds. TIMEOUT is
 # the whole test's limit (default 180 s); the world itself must load within 60 s.
 #
+#   atrium_page_browser_test(NAME <name> PAGE <file.html> SCREENSHOT <png> [SCRIPT <mjs>]
+#                            [DEPENDS_FIXTURE <fixture>] [TIMEOUT <seconds>])
+# opens a self-contained page (atrium-view --html) from disk, with no server, showing the world
+# as written, and runs SCRIPT on it as above.
+#
 # The tests run one at a time (RESOURCE_LOCK browser) and are reported as skipped when
 # chromium, playwright-core or node is missing (a build without npm has no viewer, and node
 # before 20 cannot run playwright-core), unless
@@ -74,6 +79,32 @@ function(atrium_browser_test)
     endif()
     if(ARG_VIEWER_FROM_SOURCE)
       list(APPEND command --viewer-from-source)
+    endif()
+    add_test(NAME ${ARG_NAME} COMMAND ${command})
+  endif()
+  _atrium_browser_test_properties(${ARG_NAME} ${ARG_TIMEOUT} "${ARG_DEPENDS_FIXTURE}")
+endfunction()
+
+function(atrium_page_browser_test)
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "" "NAME;PAGE;SCREENSHOT;SCRIPT;DEPENDS_FIXTURE;TIMEOUT" "")
+  foreach(required NAME PAGE SCREENSHOT)
+    if(NOT ARG_${required})
+      message(FATAL_ERROR "atrium_page_browser_test: ${required} is required")
+    endif()
+  endforeach()
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 300)
+  endif()
+  if(NOT ATRIUM_BROWSER_TESTS)
+    _atrium_browser_test_without_viewer(${ARG_NAME})
+  else()
+    cmake_path(ABSOLUTE_PATH ARG_PAGE BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
+    cmake_path(ABSOLUTE_PATH ARG_SCREENSHOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
+    set(command ${NODE_EXECUTABLE} ${ATRIUM_BROWSER_TEST_DIR}/harness.mjs
+      --page ${ARG_PAGE} --screenshot ${ARG_SCREENSHOT} --timeout 180)
+    if(ARG_SCRIPT)
+      cmake_path(ABSOLUTE_PATH ARG_SCRIPT BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}")
+      list(APPEND command --script ${ARG_SCRIPT})
     endif()
     add_test(NAME ${ARG_NAME} COMMAND ${command})
   endif()
