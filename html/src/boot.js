@@ -41,7 +41,7 @@
     return append.call(this, node);
   };
 
-  // X_ITE adds the font faces of its user interface as url(...) sources.
+  // X_ITE adds the font faces of its user interface from their URLs.
   const PageFontFace = window.FontFace;
   window.FontFace = class extends PageFontFace {
     constructor(family, source, descriptors) {
