@@ -13,6 +13,12 @@
 # viewer page and X_ITE from the source tree, for a ROOT that holds only worlds. TIMEOUT is
 # the whole test's limit (default 180 s); the world itself must load within 60 s.
 #
+#   atrium_browser_test(NAME <name> PAGE <file.html> SCREENSHOT <png> [SCRIPT <mjs>]
+#                       [DEPENDS_FIXTURE <fixture>] [TIMEOUT <seconds>])
+# opens a self-contained page (atrium-view --html) from disk instead, with no server, showing
+# the world as written (a relative PAGE is taken from the current binary folder); the page,
+# with X_ITE inside, must load within 180 s.
+#
 # The tests run one at a time (RESOURCE_LOCK browser) and are reported as skipped when
 # chromium, playwright-core or node is missing (a build without npm has no viewer, and node
 # before 20 cannot run playwright-core), unless
@@ -48,8 +54,12 @@ endfunction()
 
 function(atrium_browser_test)
   cmake_parse_arguments(PARSE_ARGV 0 ARG "VIEWER_FROM_SOURCE"
-    "NAME;ROOT;WORLD;SCREENSHOT;SCRIPT;DEPENDS_FIXTURE;TIMEOUT" "")
-  foreach(required NAME ROOT WORLD SCREENSHOT)
+    "NAME;ROOT;WORLD;PAGE;SCREENSHOT;SCRIPT;DEPENDS_FIXTURE;TIMEOUT" "")
+  set(_required NAME ROOT WORLD SCREENSHOT)
+  if(ARG_PAGE)
+    set(_required NAME SCREENSHOT)
+  endif()
+  foreach(required ${_required})
     if(NOT ARG_${required})
       message(FATAL_ERROR "atrium_browser_test: ${required} is required")
     endif()
@@ -64,10 +74,15 @@ function(atrium_browser_test)
   if(NOT ATRIUM_BROWSER_TESTS)
     _atrium_browser_test_without_viewer(${ARG_NAME})
   else()
-    cmake_path(ABSOLUTE_PATH ARG_ROOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
     cmake_path(ABSOLUTE_PATH ARG_SCREENSHOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
-    set(command ${NODE_EXECUTABLE} ${ATRIUM_BROWSER_TEST_DIR}/harness.mjs
-      --root ${ARG_ROOT} --world ${ARG_WORLD} --screenshot ${ARG_SCREENSHOT})
+    set(command ${NODE_EXECUTABLE} ${ATRIUM_BROWSER_TEST_DIR}/harness.mjs --screenshot ${ARG_SCREENSHOT})
+    if(ARG_PAGE)
+      cmake_path(ABSOLUTE_PATH ARG_PAGE BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
+      list(APPEND command --page ${ARG_PAGE} --timeout 180)
+    else()
+      cmake_path(ABSOLUTE_PATH ARG_ROOT BASE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}")
+      list(APPEND command --root ${ARG_ROOT} --world ${ARG_WORLD})
+    endif()
     if(ARG_SCRIPT)
       cmake_path(ABSOLUTE_PATH ARG_SCRIPT BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}")
       list(APPEND command --script ${ARG_SCRIPT})
@@ -79,3 +94,4 @@ function(atrium_browser_test)
   endif()
   _atrium_browser_test_properties(${ARG_NAME} ${ARG_TIMEOUT} "${ARG_DEPENDS_FIXTURE}")
 endfunction()
+

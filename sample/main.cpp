@@ -2,14 +2,15 @@
 // them into a folder with what a browser needs to show them, names each file it wrote, and
 // offers to open it.
 //
-//   atrium-test [--out FOLDER] [--open | --no-open] [KIND ...]
+//   atrium-test [--out FOLDER] [--open | --no-open] [--html] [KIND ...]
 //
 // FOLDER defaults to atrium-worlds in the current folder; KIND is one of the kinds listed by --help
 // (default: all, in the order of the desktop window's buttons). After each file the program
 // asks whether to open it when standard input and output are a terminal; --open answers yes and
 // --no-open no for every file, and without a terminal the answer is no. Opening serves FOLDER on
 // 127.0.0.1 and starts the browser on each chosen world, until Ctrl-C. The exit status is 0
-// when every world was written, 1 otherwise.
+// when every world was written, 1 otherwise. --html also writes each world as a self-contained
+// page beside it (NAME.html), which opens from disk without a server.
 #include <unistd.h>
 
 #include <algorithm>
@@ -33,10 +34,11 @@ enum class OpenChoice { Ask, Open, NoOpen };
 
 std::string UsageText() {
     std::string text =
-        "usage: atrium-test [--out FOLDER] [--open | --no-open] [KIND ...]\n"
+        "usage: atrium-test [--out FOLDER] [--open | --no-open] [--html] [KIND ...]\n"
         "Writes the sample graphs into FOLDER (default: atrium-worlds in the current folder) with\n"
         "the proto files and the viewer page, and offers to open each in the default browser\n"
-        "(--open: open all, --no-open: open none; without a terminal none is opened). Kinds:";
+        "(--open: open all, --no-open: open none; without a terminal none is opened). --html also\n"
+        "writes each as one HTML file that opens from disk without a server. Kinds:";
     for (const auto& builder : GraphBuilders()) text += " " + builder.name;
     return text + "\nOpening serves FOLDER on 127.0.0.1 until Ctrl-C; atrium-view does the same for any world.\n";
 }
@@ -55,13 +57,14 @@ bool AnswerIsYes() {
 
 int main(int argc, char** argv) {
     const atrium_cli::ProgramUsage usage("atrium-test", UsageText());
-    auto parsed = usage.Parse(argc, argv, {{"--out", true}, {"--open"}, {"--no-open"}});
+    auto parsed = usage.Parse(argc, argv, {{"--out", true}, {"--open"}, {"--no-open"}, {"--html"}});
     if (const int* status = std::get_if<int>(&parsed)) return *status;
     const atrium_cli::CommandLine& line = std::get<atrium_cli::CommandLine>(parsed);
 
     const fs::path folder = line.Value("--out").value_or(DefaultOutputFolder().string());
     if (line.Has("--open") && line.Has("--no-open")) return usage.Refuse("--open and --no-open exclude each other");
     OpenChoice choice = line.Has("--open") ? OpenChoice::Open : line.Has("--no-open") ? OpenChoice::NoOpen : OpenChoice::Ask;
+    const bool html = line.Has("--html");
     std::vector<const GraphBuilder*> chosen;
     for (const std::string& kind : line.operands) {
         auto found = std::find_if(GraphBuilders().begin(), GraphBuilders().end(),
@@ -81,8 +84,9 @@ int main(int argc, char** argv) {
         for (const GraphBuilder* builder : chosen) {
             try {
                 // Built before anything is printed, so a failed build never shows "Created file".
-                const std::string file = builds.Build(*builder).string();
-                std::cout << "Created file " << file << std::endl;
+                const fs::path file = builds.Build(*builder);
+                std::cout << "Created file " << file.string() << std::endl;
+                if (html) std::cout << "Created file " << builds.WriteHtml(file).string() << std::endl;
             } catch (const std::runtime_error& e) {
                 std::cerr << e.what() << "\n";
                 status = 1;

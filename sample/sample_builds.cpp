@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "atrium/html/write_html.hpp"
+#include "data_folders.hpp"
 #include "staging.hpp"
 
 namespace atrium_test {
@@ -29,6 +31,17 @@ fs::path SampleBuilds::Build(const GraphBuilder& builder) {
     }
     if (!written) throw std::runtime_error("Could not write " + file.string());
     return file;
+}
+
+fs::path SampleBuilds::WriteHtml(const fs::path& world) const {
+    fs::path page = fs::path(world).replace_extension(".html");
+    try {
+        // The world's folder holds the proto files it names, staged there by the constructor.
+        atrium::html::WriteHtmlFile(page, world, atrium_serve::DataFolder("protos"), atrium_serve::DataFolder("viewer"));
+    } catch (const std::exception& e) {
+        throw std::runtime_error("Could not write " + page.string() + ": " + e.what());
+    }
+    return page;
 }
 
 }  // namespace atrium_test

@@ -25,6 +25,10 @@ public:
     // the graph could not be built or written.
     std::filesystem::path Build(const GraphBuilder& builder);
 
+    // Writes the world `world` (built by Build) as a self-contained page beside it, NAME.html,
+    // and returns that file; throws std::runtime_error ("Could not write FILE: why").
+    std::filesystem::path WriteHtml(const std::filesystem::path& world) const;
+
     const std::filesystem::path& Folder() const { return folder_; }
 
 private:

@@ -8,6 +8,10 @@
 // Command line:
 //   node tests/browser/harness.mjs --root DIR --world NAME.wrl --screenshot OUT.png
 //        [--timeout SECONDS] [--script TEST.mjs] [--viewer-from-source]
+//   node tests/browser/harness.mjs --page FILE.html --screenshot OUT.png [--timeout SECONDS]
+//        [--script TEST.mjs] [--full]
+//        opens a self-contained page (atrium-view --html) from disk, with no server; the world
+//        as written unless --full asks for the full viewer.
 //   node tests/browser/harness.mjs --serve --root DIR [--viewer-from-source]
 //        only serves the folder, for looking at worlds in a browser of your own.
 // ATRIUM_BROWSER_LOG=1 echoes the page's console.
@@ -397,12 +401,14 @@ export class Session {
  * Without `world` the page lists the folder's worlds; the session starts once it has.
  * Returns a Session; close() it when done.
  */
-export async function openWorld({ root, world, timeoutMs = 60000, viewerFromSource = false,
+export async function openWorld({ root, world, page: file, timeoutMs = 60000, viewerFromSource = false,
                                   viewport = { width: 800, height: 600 }, browser, plain = true,
                                   listing = false, expectMissing = [] } = {}) {
   const ownsBrowser = !browser;
   browser ??= await launchBrowser();
-  const server = await serve(mountsFor(root, viewerFromSource), { listing });
+  // A self-contained page is opened from disk, with no server at all.
+  world ??= file && path.basename(file);
+  const server = file ? { url: null, close: async () => {} } : await serve(mountsFor(root, viewerFromSource), { listing });
   const context = await browser.newContext({ viewport });
   const page = await context.newPage();
   const session = new Session({ world, browser, ownsBrowser, server, context, page });
@@ -414,7 +420,8 @@ export async function openWorld({ root, world, timeoutMs = 60000, viewerFromSour
 
     const started = Date.now();
     const query = world ? `?world=${encodeURIComponent(world)}${plain ? "&plain" : ""}` : "";
-    await page.goto(`${server.url}/index.html${query}`, { timeout: timeoutMs });
+    const address = file ? `${pathToFileURL(path.resolve(file)).href}${plain ? "?plain" : ""}` : `${server.url}/index.html${query}`;
+    await page.goto(address, { timeout: timeoutMs });
     const state = await session.waitFor(
       () => page.evaluate(() => window.atriumViewer?.state !== "loading" && window.atriumViewer),
       { timeoutMs: Math.max(0, timeoutMs - (Date.now() - started)), intervalMs: 100,
@@ -470,9 +477,10 @@ async function main() {
         timeout: { type: "string", default: "60" }, script: { type: "string" },
         "viewer-from-source": { type: "boolean", default: false },
         serve: { type: "boolean", default: false },
+        page: { type: "string" }, full: { type: "boolean", default: false },
       },
     }));
-    if (!args.root || !(args.world || args.serve)) throw new Error("--root and --world are required");
+    if (!args.page && (!args.root || !(args.world || args.serve))) throw new Error("--root and --world (or --page) are required");
     if (!(Number(args.timeout) > 0)) throw new Error("--timeout must be a positive number of seconds");
   } catch (error) {
     console.error(`${error.message}\nusage: node tests/browser/harness.mjs --root DIR --world NAME.wrl ` +
@@ -487,10 +495,10 @@ async function main() {
   }
   try {
     const { loadMs, wallMs } = await runWorld({
-      root: args.root, world: args.world, screenshot: args.screenshot, script: args.script,
-      timeoutMs: Number(args.timeout) * 1000, viewerFromSource: args["viewer-from-source"],
+      root: args.root, world: args.world, page: args.page, screenshot: args.screenshot, script: args.script,
+      timeoutMs: Number(args.timeout) * 1000, viewerFromSource: args["viewer-from-source"], plain: !args.full,
     });
-    console.log(`PASS ${args.world}: loaded in ${loadMs} ms in the page (${wallMs} ms with page load)` +
+    console.log(`PASS ${args.world ?? args.page}: loaded in ${loadMs} ms in the page (${wallMs} ms with page load)` +
       (args.screenshot ? `, screenshot ${args.screenshot}` : ""));
     return 0;
   } catch (error) {
