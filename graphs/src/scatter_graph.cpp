@@ -147,6 +147,9 @@ void ScatterGraph::PrepareExport(holvane::RouteCollection& routes) {
 }
 
 void ScatterGraph::ExportInterpolation(holvane::RouteCollection& routes) {
+    // The collection's own error, with what the host has to do about it.
+    if (frames_.Count() == 0)
+        holvane::Fail("Invalid index into the list: the scatter graph has no point frames (set PointFrameCount first)");
     const auto first = frames_.Get1Series(1);
     const AnalogForm analog = FormOf(loopStyle_);
     timeKeeper_->LoopField()->SetValue(analog.loop);

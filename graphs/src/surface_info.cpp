@@ -1,6 +1,7 @@
 #include "atrium/surface_info.hpp"
 
 #include <string>
+#include <utility>
 
 #include "holvane/error.hpp"
 
@@ -12,6 +13,11 @@ SurfaceInfo::SurfaceInfo() : popups_(std::make_shared<SurfacePopupInfo>()) {
 }
 
 void SurfaceInfo::Set1HeightPoint(std::int16_t xIndex, std::int16_t zIndex, float& newHeight,
+                                  const std::string& PopupText) {
+    Set1HeightPoint(xIndex, zIndex, std::as_const(newHeight), PopupText);
+}
+
+void SurfaceInfo::Set1HeightPoint(std::int16_t xIndex, std::int16_t zIndex, const float& newHeight,
                                   const std::string& PopupText) {
     const std::int16_t xCount = XCount(), zCount = ZCount();
     if (xIndex < 1 || xIndex > xCount)
@@ -31,6 +37,17 @@ void SurfaceInfo::Set1HeightPoint(std::int16_t xIndex, std::int16_t zIndex, floa
     set(WireframeNode()->HeightField()->Values(), newHeight);
     set(popupSurface.HeightField()->Values(), newHeight);
     set(popupSurface.PopupTextField()->Values(), PopupText);
+}
+
+void SurfaceInfo::SetHeights(std::span<const float> heights, std::span<const std::string> popupTexts) {
+    const std::size_t points = static_cast<std::size_t>(XCount()) * static_cast<std::size_t>(ZCount());
+    if (heights.size() != points || (!popupTexts.empty() && popupTexts.size() != points))
+        holvane::Fail("Invalid height count, must be " + std::to_string(points));
+    auto& popupSurface = *popups_->PopupSurfaceNode();
+    for (auto* field : {SurfaceNode()->HeightField().get(), WireframeNode()->HeightField().get(),
+                        popupSurface.HeightField().get()})
+        field->Values().assign(heights.begin(), heights.end());
+    if (!popupTexts.empty()) popupSurface.PopupTextField()->Values().assign(popupTexts.begin(), popupTexts.end());
 }
 
 void SurfaceInfo::SetXCount(std::int16_t value) {

@@ -261,5 +261,5 @@ TEST(ScatterGraph, RefusedInputLeavesEverythingAsItWas) {
     graph->SetFrameTimeGap(1.0);
     EXPECT_EQ(graph->FrameTimeGap(), 1.0);
     ExpectObjectError([] { Factory().CreateScatterGraph()->ExportToString(true, true); },
-                      "Invalid index into the list");
+                      "Invalid index into the list: the scatter graph has no point frames (set PointFrameCount first)");
 }

@@ -75,7 +75,8 @@ public:
 private:
     // Places title, axes, legend and drill-up cone, then builds the animation.
     void PrepareExport(holvane::RouteCollection& routes) override;
-    // Interpolates frame 1's locations through every frame; raises when there is no frame.
+    // Interpolates frame 1's locations through every frame; without frames raises "Invalid index
+    // into the list: the scatter graph has no point frames (set PointFrameCount first)".
     void ExportInterpolation(holvane::RouteCollection& routes);
     // Puts every frame in the switch and, with two or more frames, sets up the slider.
     void ExportFrameSwitch(holvane::RouteCollection& routes);

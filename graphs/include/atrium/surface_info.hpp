@@ -2,6 +2,7 @@
 // One surface of a surface graph: heights set point by point, each with a pop-up text.
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "atrium/surface_body.hpp"
@@ -23,6 +24,13 @@ public:
     // outside the lattice, X tested first: "Invalid X axis surface point, must be in the range
     // [1.." + xDimension (or the Z text with zDimension).
     void Set1HeightPoint(std::int16_t xIndex, std::int16_t zIndex, float& newHeight, const std::string& PopupText);
+    // As above for a value (a literal, a temporary or a const float).
+    void Set1HeightPoint(std::int16_t xIndex, std::int16_t zIndex, const float& newHeight, const std::string& PopupText);
+    // Sets every height from a row-major matrix (row = Z index - 1, entry (z - 1) x XCount() + x)
+    // and, when popupTexts is not empty, every pop-up text in the same order; empty texts leave
+    // the pop-ups as they are. Fails unless heights holds XCount() x ZCount() values (and
+    // popupTexts none or as many): "Invalid height count, must be " + XCount() x ZCount().
+    void SetHeights(std::span<const float> heights, std::span<const std::string> popupTexts = {});
     // The surface's pop-ups.
     std::shared_ptr<SurfacePopupInfo> PopupProps() const { return popups_; }
 

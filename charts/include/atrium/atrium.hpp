@@ -1,8 +1,13 @@
 #pragma once
-// Everything a host needs to build and export any of the nine graph kinds: the template
-// control and its graph factory, the nine graphs with their property objects, the proto path,
-// the value scaler, the number formats of the axis labels, relative proto paths, the warning
-// handler and the library's version.
+// Everything a host needs: the data layer's charts (atrium::charts, from data in the user's own
+// units) and, underneath them, the template control and its graph factory, the nine graphs with
+// their property objects, the proto path, the value scaler, the number formats of the axis
+// labels, relative proto paths, the colour type, the warning handler and the library's version.
+//
+//   atrium::charts::ColumnChart chart({.categories = {"Q1", "Q2"}, .series = {{"Tea", {3, 5}}}});
+//   chart.Save("tea.wrl");
+//
+// or, through the object model:
 //
 //   atrium::AtriumTemplateCtl control;
 //   auto graph = control.CreateFactory()->CreateAreaGraph();
@@ -10,6 +15,7 @@
 //   graph->GetSeries(1)->Height()->Values() = {0.2f, 0.6f};
 //   graph->ExportToFile("area.wrl");
 #include "atrium/area_graph.hpp"
+#include "atrium/charts.hpp"
 #include "atrium/column_graph.hpp"
 #include "atrium/density_graph.hpp"
 #include "atrium/graph_factory.hpp"
@@ -18,6 +24,7 @@
 #include "atrium/proto_path.hpp"
 #include "atrium/rc_combo_graph.hpp"
 #include "atrium/relative_path.hpp"
+#include "atrium/rgb.hpp"
 #include "atrium/ribbon_graph.hpp"
 #include "atrium/sc_combo_graph.hpp"
 #include "atrium/scaler.hpp"

@@ -1,0 +1,50 @@
+#pragma once
+// What every chart offers: saving, the world as text, and the graph it built.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "atrium/graph.hpp"
+#include "holvane/export.hpp"
+
+ATRIUM_EXPORT_BEGIN
+namespace atrium::charts {
+
+// A chart built from data. Bad data raise holvane::Error (kInvalidArgument, or kOverflow for
+// more items than a 16-bit count holds) with a message naming the series and position; nothing
+// is built or written then.
+class Chart {
+public:
+    virtual ~Chart() = default;
+    // Writes the world to file, replacing it atomically. The extension picks the format:
+    // ".wrl" (VRML 97). Raises holvane::Error kWriteFailed with the system's reason when the
+    // file cannot be written, kInvalidArgument for an extension no writer handles.
+    void Save(const std::filesystem::path& file) const;
+    // The world as VRML 97 text; line breaks and TAB indentation as the flags say.
+    std::string ToVrml(bool lineBreaks = true, bool tabs = true) const;
+    // The built graph through its common base (see also each chart's Graph()).
+    const std::shared_ptr<atrium::Graph>& BaseGraph() const { return base_; }
+
+protected:
+    explicit Chart(std::shared_ptr<atrium::Graph> graph) : base_(std::move(graph)) {}
+
+private:
+    std::shared_ptr<atrium::Graph> base_;
+};
+
+// A chart whose graph is a G; Graph() hands it out for anything the data layer does not set.
+template <class G>
+class ChartOf : public Chart {
+public:
+    // The graph the chart built; changes made to it show in the next Save or ToVrml.
+    const std::shared_ptr<G>& Graph() const { return graph_; }
+
+protected:
+    explicit ChartOf(std::shared_ptr<G> graph) : Chart(graph), graph_(std::move(graph)) {}
+
+private:
+    std::shared_ptr<G> graph_;
+};
+
+}  // namespace atrium::charts
+ATRIUM_EXPORT_END
