@@ -60,6 +60,7 @@ void BindErrors(py::module_& m);
 void BindNodes(py::module_& m);
 void BindParts(py::module_& m);
 void BindGraphs(py::module_& m);
+void BindCharts(py::module_& m);
 
 }  // namespace atrium_python
 

@@ -1,5 +1,5 @@
-// The extension atrium._atrium: the object model of the Atrium libraries. The package atrium
-// around it adds the chart functions and showing.
+// The extension atrium._atrium: the object model of the Atrium libraries and the charts built
+// from data. The package atrium around it adds the chart functions and showing.
 #include <pybind11/stl.h>
 
 #include <cctype>
@@ -43,6 +43,7 @@ PYBIND11_MODULE(_atrium, m) {
     BindNodes(m);
     BindParts(m);
     BindGraphs(m);
+    BindCharts(m);
     m.def("proto_path", &atrium::ProtoPath, "The prefix of the proto file names in the worlds' EXTERNPROTO URLs.");
     m.def("set_proto_path", &atrium::SetProtoPath, py::arg("path"),
           "Sets the proto path for the graphs created from now on (\"\": the proto files beside the world).");
