@@ -30,9 +30,7 @@ void SeriesToggleInfo::AddCheckBox() {
     root_->ChildrenField()->Add(holder);
     boxes_.push_back(std::move(box));
     holders_.push_back(std::move(holder));
-    // The boxes above keep their place in the column; only the column's own height changes.
-    PlaceHolder(holders_.size() - 1);
-    PlaceColumn();
+    LayOut();
 }
 
 void SeriesToggleInfo::SetSpacing(float value) {
@@ -52,24 +50,16 @@ void SeriesToggleInfo::ClearCheckBoxes() {
     boxes_.clear();
     holders_.clear();
     root_->ChildrenField()->Clear();
-    PlaceColumn();
-}
-
-double SeriesToggleInfo::Step() const { return static_cast<double>(height_) + static_cast<double>(spacing_); }
-
-void SeriesToggleInfo::PlaceHolder(std::size_t i) {
-    holders_[i]->TranslationField()->SetY(static_cast<float>(0.0 - static_cast<double>(i) * Step()));
-}
-
-void SeriesToggleInfo::PlaceColumn() {
-    const std::size_t rowsBelowFirst = holders_.empty() ? 0 : holders_.size() - 1;
-    root_->TranslationField()->SetY(static_cast<float>(static_cast<double>(rowsBelowFirst) * Step()));
 }
 
 void SeriesToggleInfo::LayOut() {
     if (deferred_ > 0) return;
-    for (std::size_t i = 0; i < holders_.size(); ++i) PlaceHolder(i);
-    PlaceColumn();
+    const double step = static_cast<double>(height_) + static_cast<double>(spacing_);
+    const std::size_t count = holders_.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const double rowsBelow = static_cast<double>(count - 1 - i);
+        holders_[i]->TranslationField()->SetY(static_cast<float>(rowsBelow * step));
+    }
 }
 
 }  // namespace atrium

@@ -18,7 +18,7 @@ using atrium::html::WriteHtml;
 namespace {
 
 const fs::path kXite = ATRIUM_VIEWER_DIR "/x_ite";
-const fs::path kProtos = ATRIUM_SOURCE_DIR "/protos";
+const fs::path kProtos = ATRIUM_PROTO_DIR;
 
 void Write(const fs::path& file, const std::string& text) {
     fs::create_directories(file.parent_path());

@@ -1,7 +1,6 @@
 #pragma once
 // The column of series check boxes that the legend shows beside its entries; graphs route each
 // box to the content toggle of its series so the viewer can hide and show series.
-#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -16,11 +15,9 @@ namespace atrium {
 
 // A vertical column of qrx_CheckBox nodes, numbered 1 to Count from the top down.
 //
-// Tree: RootNode is a Transform at y = (Count - 1) x (Height + Spacing) whose children are one
-// holder Transform per box; holder i has box i as its only child and stands at
-// y = -(i - 1) x (Height + Spacing). Box i is thus (Count - i) rows above the column's origin:
-// the first box at the top, the last at y = 0. Adding a box moves the root only, so adding n
-// boxes costs time linear in n. Box i is named "CHECK_BOX_" + i and starts ticked.
+// Tree: RootNode is a Transform whose children are one holder Transform per box; holder i has
+// box i as its only child and stands at y = (Count - i) x (Height + Spacing), so the first box
+// is at the top and the last at y = 0. Box i is named "CHECK_BOX_" + i and starts ticked.
 //
 // Validation failures raise holvane::Error with number holvane::kObjectError and change nothing.
 class SeriesToggleInfo : public ISceneRoot {
@@ -33,7 +30,7 @@ public:
 
     // Check box number index (1 to Count). Fails otherwise: "Invalid index into the list of check boxes".
     std::shared_ptr<holvane::qrx_CheckBox> Get1CheckBox(std::int16_t index) const;
-    // Appends a ticked box of size Height, named "CHECK_BOX_" + its number, at the bottom of the
+    // Appends a ticked box of size Height, named "CHECK_BOX_" + its number, and re-lays out the
     // column. Raises holvane::kOverflow, changing nothing, when Count is already 32767.
     void AddCheckBox();
     // The vertical gap between boxes; default 0.5. Re-lays out the column.
@@ -49,8 +46,8 @@ public:
     // The number of boxes.
     std::int16_t Count() const { return static_cast<std::int16_t>(boxes_.size()); }
 
-    // While one lives, Height and Spacing changes leave the holders where they are; the last one
-    // to end lays the column out once.
+    // While one lives, adding boxes leaves the holders where they are; the last one to end lays
+    // the column out once. Adding n boxes then costs time linear in n instead of quadratic.
     class [[nodiscard]] DeferredLayout {
     public:
         explicit DeferredLayout(SeriesToggleInfo& column) : column_(column) { ++column_.deferred_; }
@@ -65,9 +62,6 @@ public:
     };
 
 private:
-    double Step() const;
-    void PlaceHolder(std::size_t i);
-    void PlaceColumn();
     void LayOut();
 
     std::shared_ptr<holvane::Transform> root_;
