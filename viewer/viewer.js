@@ -72,10 +72,12 @@ const frames = (count) => new Promise((resolve) => {
   step();
 });
 
-// Only worlds from this page's own server are shown.
+// Only worlds from this page's own server are shown. Names are taken relative to the page's
+// base address, which a page shown in an iframe's srcdoc (address about:srcdoc) inherits.
 function worldURL(name) {
-  const url = new URL(name, page);
-  if (url.origin !== page.origin) throw new Error(`Refusing to load a world from another site: ${name}`);
+  const base = new URL(document.baseURI);
+  const url = new URL(name, base);
+  if (url.origin !== base.origin) throw new Error(`Refusing to load a world from another site: ${name}`);
   return url;
 }
 
@@ -284,7 +286,8 @@ export async function showWorld(url, { plain = false, name = String(url) } = {})
 }
 
 async function start() {
-  const name = page.searchParams.get("world");
+  // A self-contained page names its world itself where it cannot put it in its address.
+  const name = page.searchParams.get("world") ?? window.atriumWorldName;
   if (!name) {
     await listWorlds();
     return;

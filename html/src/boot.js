@@ -51,8 +51,12 @@
     }
   };
 
+  // The viewer page takes the world's name from the page address. A page shown in an iframe's
+  // srcdoc (a notebook's output) cannot change its address, about:srcdoc, so the name is also
+  // left where the viewer looks next.
+  window.atriumWorldName = embedded.world;
   const address = new URL(location.href);
-  if (!address.searchParams.has("world")) {
+  if (!address.searchParams.has("world") && address.href !== "about:srcdoc") {
     address.searchParams.set("world", embedded.world);
     history.replaceState(history.state, "", address);
   }

@@ -69,8 +69,19 @@ class Chart:
 
     def save(self, file):
         """Writes the chart to file, replacing it atomically; the extension picks the format
-        (".wrl": a VRML 97 world). On failure raises atrium.Error and leaves any old file intact."""
+        (".wrl": a VRML 97 world; ".html": one page that opens from disk with no server, as
+        to_html() builds it). On failure raises atrium.Error and leaves any old file intact."""
         self._built.Save(os.fspath(file))
+
+    def to_html(self, world_name="chart.wrl"):
+        """The chart as one self-contained HTML page: the viewer, the world, its proto files and
+        the 3-D runtime; world_name is the name it shows and saves pictures under."""
+        return self._built.ToHtml(world_name)
+
+    def _repr_html_(self):
+        """Notebook display: the self-contained page inside an iframe."""
+        page = html.escape(self.to_html(), quote=True)
+        return f'<iframe srcdoc="{page}" style="width:100%;height:520px;border:0"></iframe>'
 
     def to_vrml(self, line_breaks=True, tabs=True):
         """The world as VRML 97 text."""

@@ -1,5 +1,5 @@
 // The data layer: one chart class per kind built from plain data, the options every chart takes,
-// Save and ToVrml. The package's chart functions (atrium.column, ...) check and shape the user's
+// Save, ToVrml and ToHtml. The package's chart functions (atrium.column, ...) check and shape the user's
 // data and call the builders here.
 #include <pybind11/stl.h>
 
@@ -89,6 +89,7 @@ void BindCharts(py::module_& m) {
     py::class_<Chart> chart(m, "Chart", "A chart built from data: its world, saved or as text, and its graph.");
     Method(chart, "Save", [](const Chart& c, const std::string& file) { c.Save(file); }, py::arg("file"));
     Method(chart, "ToVrml", &Chart::ToVrml, py::arg("line_breaks") = true, py::arg("tabs") = true);
+    Method(chart, "ToHtml", &Chart::ToHtml, py::arg("world_name") = "chart.wrl");
     ReadOnly(chart, "BaseGraph", &Chart::BaseGraph);
     ChartClass<AreaChart>(m, "AreaChart");
     ChartClass<ColumnChart>(m, "ColumnChart");

@@ -4,6 +4,7 @@
 
 #include <cctype>
 
+#include "atrium/html/data_folder.hpp"
 #include "atrium/proto_path.hpp"
 #include "atrium/version.hpp"
 #include "bindings.hpp"
@@ -47,4 +48,6 @@ PYBIND11_MODULE(_atrium, m) {
     m.def("proto_path", &atrium::ProtoPath, "The prefix of the proto file names in the worlds' EXTERNPROTO URLs.");
     m.def("set_proto_path", &atrium::SetProtoPath, py::arg("path"),
           "Sets the proto path for the graphs created from now on (\"\": the proto files beside the world).");
+    m.def("_set_data_folder", [](const std::string& folder) { atrium::html::SetDataFolder(folder); }, py::arg("folder"),
+          "Names the folder holding protos/ and viewer/ that HTML pages are built from.");
 }

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "atrium/atrium.hpp"
+#include "atrium/html/data_folder.hpp"
 #include "expect_error.hpp"
 
 namespace {
@@ -35,8 +37,29 @@ TEST(ChartSave, WritesTheWorldOrRaisesWithTheReason) {
     ExpectError([&] { chart.Save(folder / "missing" / "pie.wrl"); }, holvane::kWriteFailed,
                 "Cannot save " + (folder / "missing" / "pie.wrl").string() + ": No such file or directory");
     ExpectError([&] { chart.Save(folder / "pie.png"); }, holvane::kInvalidArgument,
-                "Cannot save " + (folder / "pie.png").string() + ": unknown file type \".png\" (use .wrl)");
+                "Cannot save " + (folder / "pie.png").string() + ": unknown file type \".png\" (use .wrl or .html)");
     EXPECT_FALSE(fs::exists(folder / "pie.png"));
+    fs::remove_all(folder);
+}
+
+// A page is the world's page as the HTML writer builds it from the data folder; without that
+// folder, nothing is written and the error says where to point.
+TEST(ChartSave, HtmlIsTheChartsPageOrNothing) {
+    const fs::path folder = fs::path(testing::TempDir()) / "chart_save_html";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "empty");
+    const auto chart = SmallPie();
+    if (fs::exists(atrium::html::DataFolder() / "viewer")) {
+        chart.Save(folder / "pie.html");
+        EXPECT_EQ(Read(folder / "pie.html"), chart.ToHtml("pie.wrl"));
+    }
+
+    setenv("ATRIUM_DATA_DIR", (folder / "empty").c_str(), 1);
+    ExpectError([&] { chart.Save(folder / "other.html"); }, holvane::kWriteFailed,
+                "Cannot save " + (folder / "other.html").string() + ": ATRIUM_DATA_DIR names " +
+                    (folder / "empty").string() + ", which holds no protos folder");
+    unsetenv("ATRIUM_DATA_DIR");
+    EXPECT_FALSE(fs::exists(folder / "other.html"));
     fs::remove_all(folder);
 }
 

@@ -1,5 +1,6 @@
 """The chart functions: every kind from arrays, lists and pandas objects, the options, the graph
 underneath, saving and the errors for data that cannot be drawn."""
+import html
 import urllib.parse
 import urllib.request
 
@@ -110,6 +111,19 @@ def test_a_failed_save_raises_the_reason_and_keeps_the_old_file(tmp_path):
     with pytest.raises(atrium.Error):
         chart.save(tmp_path / "chart.unknown")
     assert old.read_text() == "old" and not (tmp_path / "chart.unknown").exists()
+
+
+def test_a_page_is_saved_whole_and_shown_in_notebooks(tmp_path):
+    chart = atrium.pie([1, 3], ["a", "b"])
+    try:
+        page = chart.to_html("shares.wrl")
+    except atrium.Error as error:
+        pytest.skip(f"no viewer page: {error}")
+    chart.save(tmp_path / "shares.html")
+    assert (tmp_path / "shares.html").read_text() == page
+    assert "PieSlice {" in page and page.lstrip().lower().startswith("<!doctype html")
+    shown = chart._repr_html_()
+    assert shown.startswith('<iframe srcdoc="') and html.unescape(shown.split('"')[1]) == chart.to_html()
 
 
 def test_show_serves_the_chart_on_loopback_until_stopped():

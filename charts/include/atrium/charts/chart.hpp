@@ -16,12 +16,19 @@ namespace atrium::charts {
 class Chart {
 public:
     virtual ~Chart() = default;
-    // Writes the world to file, replacing it atomically. The extension picks the format:
-    // ".wrl" (VRML 97). Raises holvane::Error kWriteFailed with the system's reason when the
-    // file cannot be written, kInvalidArgument for an extension no writer handles.
+    // Writes the chart to file, replacing it atomically. The extension picks the format:
+    // ".wrl" (the VRML 97 world, naming the proto files it needs) or ".html" (one page that
+    // opens from disk with no server: the viewer, the world, its proto files and X_ITE, as
+    // ToHtml builds it). Raises holvane::Error kWriteFailed with the reason when the file
+    // cannot be written or the page not built, kInvalidArgument for an extension no writer
+    // handles; nothing is written then.
     void Save(const std::filesystem::path& file) const;
     // The world as VRML 97 text; line breaks and TAB indentation as the flags say.
     std::string ToVrml(bool lineBreaks = true, bool tabs = true) const;
+    // The chart as one self-contained HTML page, built from the installed data folder (see
+    // atrium/html/data_folder.hpp); worldName is the world's name the page shows and saves
+    // pictures under. Raises holvane::Error kWriteFailed naming what is missing.
+    std::string ToHtml(const std::string& worldName = "chart.wrl") const;
     // The built graph through its common base (see also each chart's Graph()).
     const std::shared_ptr<atrium::Graph>& BaseGraph() const { return base_; }
 
