@@ -97,7 +97,8 @@ try {
 
 // Loads `world` of `set` with Chromium's sampling CPU profiler on, and prints where the time went:
 // self time by kind (the proto files' scripts, X_ITE, WebAssembly, garbage collection, idle) and
-// the proto script functions with the most time including what they call.
+// the proto script functions with the most time including what they call, and the functions with
+// the most time of their own.
 async function profile(set, world) {
   const server = await serve(mountsFor(set.dir, set.viewerFromSource));
   const context = await browser.newContext({ viewport: { width: 800, height: 600 } });
@@ -123,13 +124,15 @@ async function profile(set, world) {
     const where = (f) => f.functionName.startsWith("(") ? f.functionName
       : isProtoScript(f) ? "proto scripts" : f.url.startsWith("wasm") || f.url.endsWith(".wasm") ? "wasm"
       : f.url.split("/").pop() || "other";
-    const kind = new Map(), inclusive = new Map();
+    const kind = new Map(), inclusive = new Map(), self = new Map();
     let total = 0;
     result.samples.forEach((id, i) => {
       const ms = (result.timeDeltas[i] ?? 0) / 1000;
       total += ms;
       const add = (map, key) => map.set(key, (map.get(key) ?? 0) + ms);
-      add(kind, where(byId.get(id).callFrame));
+      const frame = byId.get(id).callFrame;
+      add(kind, where(frame));
+      add(self, `${frame.functionName || "(anonymous)"} (${where(frame)})`);
       const seen = new Set();
       for (let n = id; n !== undefined; n = parent.get(n)) {
         const f = byId.get(n).callFrame;
@@ -143,7 +146,8 @@ async function profile(set, world) {
       .map(([name, ms]) => `${String(Math.round(ms)).padStart(8)} ms  ${name}`).join("\n");
     console.log(`\nCPU profile of ${world} (${set.name}): ${Math.round(total)} ms sampled\n` +
                 `self time by where it is spent:\n${show(kind, 8)}\n` +
-                `proto script functions, time including what they call:\n${show(inclusive, 12)}`);
+                `proto script functions, time including what they call:\n${show(inclusive, 12)}\n` +
+                `functions by self time:\n${show(self, 15)}`);
   } finally {
     await context.close();
     await server.close();
