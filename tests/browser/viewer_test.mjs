@@ -26,7 +26,7 @@ import { parseArgs } from "node:util";
 
 import { exitStatus, launchBrowser, openWorld } from "./harness.mjs";
 import { decodePNG, grab, project, rotate } from "./proto_views.mjs";
-import { outline, sharedArea } from "../../viewer/camera.js";
+import { outline, overlapBeyondTouching } from "../../viewer/camera.js";
 
 const SIZES = [{ width: 800, height: 600 }, { width: 1366, height: 768 }];
 // The worlds also checked at the second size, those turned by long drags (a pie, a grid
@@ -112,18 +112,17 @@ async function framedChecks(session, size, { whole = true } = {}) {
   }
   if (!whole) return;
   // Each line of text is a box of its own (a column of axis labels is a Text of several
-  // lines). Boxes may touch where the glyphs do not: a share of a few hundredths is allowed.
-  const lines = texts.flatMap((t) => t.lines);
-  const outlines = lines.map((line) => outline(line.corners.map((c) => project(view, c))));
+  // lines); boxes may touch where the letters do not, as the viewer's view choice allows.
   // Overlaps are gathered over every world and reported at the end, so that one world's
   // overlapping texts do not stop the other checks.
-  const area = (o) => sharedArea(o, o);
+  const lines = texts.flatMap((t) => t.lines);
+  const outlines = lines.map((line) => outline(line.corners.map((c) => project(view, c))));
   for (let i = 0; i < outlines.length; i++)
     for (let j = i + 1; j < outlines.length; j++) {
-      const both = sharedArea(outlines[i], outlines[j]), least = Math.min(area(outlines[i]), area(outlines[j]));
-      if (both > 0.03 * least + 1)
+      const beyond = overlapBeyondTouching(outlines[i], outlines[j]);
+      if (beyond > 0)
         faults.push(`${where}: ${JSON.stringify(lines[i].text)} overlaps ${JSON.stringify(lines[j].text)} ` +
-          `(${both.toFixed(1)} of ${least.toFixed(1)} square pixels)`);
+          `(${beyond.toFixed(1)} square pixels beyond touching)`);
     }
   const edge = edgeDeviation(await grab(session));
   assert.ok(edge.off === 0, `${where}: ${edge.off} pixels on the canvas edge differ from the background ${edge.background}`);
