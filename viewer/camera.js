@@ -170,18 +170,27 @@ export function sharedArea(a, b) {
   return poly.length >= 3 ? polygonArea(poly) : 0;
 }
 
-/** The area in square pixels where two or more of the outlines overlap, pair by pair. */
+// Boxes around texts may touch where the letters do not: two outlines that share at most this
+// part of the smaller one, and a square pixel, do not overlap.
+const TOUCHING = 0.03;
+
+/** The square pixels by which two convex outlines overlap beyond touching. */
+export function overlapBeyondTouching(a, b) {
+  return Math.max(0, sharedArea(a, b) - TOUCHING * Math.min(sharedArea(a, a), sharedArea(b, b)) - 1);
+}
+
+/** The square pixels by which the outlines overlap beyond touching, pair by pair. */
 export function overlapArea(outlines) {
   let area = 0;
   for (let i = 0; i < outlines.length; i++)
-    for (let j = i + 1; j < outlines.length; j++) area += sharedArea(outlines[i], outlines[j]);
+    for (let j = i + 1; j < outlines.length; j++) area += overlapBeyondTouching(outlines[i], outlines[j]);
   return area;
 }
 
 /**
  * The whole-chart camera: framed (as frame() does) from the first heading of `headings`
- * whose texts overlap least on the screen (its yaw kept within `yaws`); texts(heading) lists
- * each text's box corners.
+ * whose texts overlap least on the screen beyond touching (its yaw kept within `yaws`);
+ * texts(heading) lists the corners of each text line's box.
  */
 export function wholeChart(points, texts, headings, fov, fit, yaws = YAW_LIMITS) {
   let best = null;
@@ -190,7 +199,7 @@ export function wholeChart(points, texts, headings, fov, fit, yaws = YAW_LIMITS)
     const cam = frame(points(view), view, fit);
     const overlap = overlapArea(texts(view).map((box) => outline(box.map((p) => project(cam, p, fit)))));
     if (!best || overlap < best.overlap - 1) best = { cam, overlap };
-    if (overlap <= 1) break;
+    if (overlap === 0) break;
   }
   return best.cam;
 }

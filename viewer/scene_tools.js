@@ -53,29 +53,39 @@ export function worldViewpoints(scene) {
 }
 
 /**
- * Every shape drawn now, as { type, texts, corners }: its geometry's node type, the strings
- * of a Text (else null), and the world coordinates of the corners of its bounding box (with
- * each Billboard turned as in the last frame). Reads X_ITE's scene graph, which knows the
- * extents of texts and of geometry that scripts build.
+ * Every shape drawn now, as { type, texts, lines, names, corners }: its geometry's node type,
+ * the strings of a Text (else null) and each line's box ({ text, corners }, see lineBoxes;
+ * else null), the names the world DEFs the nodes above it by, and the world coordinates of
+ * the corners of its bounding box (with each Billboard turned as in the last frame). Reads
+ * X_ITE's scene graph, which knows the extents of texts and of geometry that scripts build.
  */
 export function drawnShapes(browser) {
   const shapes = [];
-  const visit = (node, matrix) => {
+  // A proto instance is drawn as its body's first node, so that node carries its name too.
+  const nameOf = new Map();
+  for (const named of browser.currentScene.namedNodes) {
+    const node = named.getValue();
+    nameOf.set(node, node.getName());
+    if (typeof node.getInnerNode === "function") nameOf.set(node.getInnerNode(), node.getName());
+  }
+  const visit = (node, matrix, names) => {
+    const named = nameOf.has(node) && names.at(-1) !== nameOf.get(node) ? [...names, nameOf.get(node)] : names;
     if (typeof node.getInnerNode === "function" && node.getInnerNode() !== node) {
-      visit(node.getInnerNode(), matrix);
+      visit(node.getInnerNode(), matrix, named);
     } else if (node.visibleObjects) {
       const own = typeof node.getMatrix === "function" ? matrix.copy().multLeft(node.getMatrix()) : matrix;
-      for (const child of node.visibleObjects) visit(child, own);
+      for (const child of node.visibleObjects) visit(child, own, named);
     } else if (typeof node.getGeometry === "function" && node.getGeometry()) {
-      const box = node.getBBox(new X3D.Box3()).copy().multRight(matrix);
+      const box = node.getBBox(new X3D.Box3());
       if (box.isEmpty()) return;
       const type = node.getGeometry().getTypeName();
-      const points = box.getPoints(Array.from({ length: 8 }, () => new X3D.Vector3()));
-      shapes.push({ type, texts: type === "Text" ? Array.from(node.getGeometry()._string, String) : null,
-                    corners: points.map((p) => [p.x, p.y, p.z]) });
+      const text = type === "Text";
+      shapes.push({ type, texts: text ? Array.from(node.getGeometry()._string, String) : null,
+                    lines: text ? lineBoxes(node).map((line) => ({ text: line.text, corners: corners(line.box, matrix) })) : null,
+                    names: named, corners: corners(box, matrix) });
     }
   };
-  for (const node of browser.currentScene.rootNodes) if (node) visit(node.getValue(), new X3D.Matrix4());
+  for (const node of browser.currentScene.rootNodes) if (node) visit(node.getValue(), new X3D.Matrix4(), []);
   return shapes;
 }
 
@@ -85,10 +95,46 @@ const unit = (v) => {
   return n > 1e-12 ? v.map((x) => x / n) : null;
 };
 const plain = (v) => [v.x, v.y, v.z];
-const corners = (box, matrix) => {
+function corners(box, matrix) {
   const moved = matrix ? box.copy().multRight(matrix) : box;
   return moved.getPoints(Array.from({ length: 8 }, () => new X3D.Vector3())).map(plain);
-};
+}
+
+/**
+ * The box around the letters of each line of a Text shape, in the shape's own frame, as
+ * { text, box }; lines without letters have none. X_ITE lays the letters' outlines out line by
+ * line, letter by letter, so each line's share of the outline points is counted from its
+ * letters. Where the count does not add up (a text laid out otherwise), the whole text is one
+ * box.
+ */
+function lineBoxes(shape) {
+  const text = shape.getGeometry();
+  const strings = Array.from(text._string, String);
+  const whole = [{ text: strings.join("\n"), box: shape.getBBox(new X3D.Box3()) }];
+  const layout = text.textGeometry;
+  const font = layout?.getFontStyle().getFont();
+  if (!font || typeof layout.getGlyphGeometry !== "function") return whole;
+  const quality = text.getBrowser().getBrowserOptions().getPrimitiveQuality();
+  const counts = layout.getGlyphs().map((letters) =>
+    letters.reduce((n, glyph) => n + layout.getGlyphGeometry(font, glyph, quality).length, 0));
+  const vertices = text.getVertices(); // x, y, z, w of each point
+  if (counts.length !== strings.length || 4 * counts.reduce((n, c) => n + c, 0) !== vertices.length) return whole;
+  // Laid out top down (or left to right); with topToBottom false the last string comes first.
+  if (!layout.getFontStyle()._topToBottom.getValue()) strings.reverse();
+  const values = vertices.getValue();
+  const lines = [];
+  let at = 0;
+  counts.forEach((count, i) => {
+    const [min, max] = [[Infinity, Infinity, Infinity], [-Infinity, -Infinity, -Infinity]];
+    for (const end = at + 4 * count; at < end; at += 4)
+      for (let k = 0; k < 3; k++) [min[k], max[k]] = [Math.min(min[k], values[at + k]), Math.max(max[k], values[at + k])];
+    if (!count) return;
+    const box = new X3D.Box3();
+    box.setExtents(new X3D.Vector3(...min), new X3D.Vector3(...max));
+    lines.push({ text: strings[i], box });
+  });
+  return lines;
+}
 
 /**
  * The extent of the chart from one walk of the scene graph, without drawing it: a function
@@ -96,8 +142,8 @@ const corners = (box, matrix) => {
  * points that bound everything shown, for the framing arithmetic. Shapes that stay put count
  * with the corners of their bounding boxes; the contents of a Billboard count turned towards
  * a viewer far away along the heading's view direction, as X_ITE will turn them. Its
- * texts(heading) gives the corners of each text's box alone, and facings the directions the
- * other texts face.
+ * texts(heading) gives the corners of the box around the letters of each line of text, and
+ * facings the directions the other texts face.
  */
 export function chartExtent(browser, { axes }) {
   const fixed = [], fixedTexts = [], facings = [];
@@ -116,15 +162,16 @@ export function chartExtent(browser, { axes }) {
       const box = node.getBBox(new X3D.Box3());
       if (box.isEmpty()) return;
       const points = corners(box, matrix);
-      const text = node.getGeometry().getTypeName() === "Text";
+      const lines = node.getGeometry().getTypeName() === "Text" ? lineBoxes(node).map((line) => corners(line.box, matrix)) : [];
       if (board) {
-        if (text) board.texts.push(board.local.length);
+        for (const line of lines) {
+          board.texts.push(board.local.length);
+          board.local.push(...line);
+        }
         board.local.push(...points);
       } else {
-        if (text) {
-          fixedTexts.push(points);
-          facings.push(unit(plain(matrix.multDirMatrix(new X3D.Vector3(0, 0, 1)))));
-        }
+        fixedTexts.push(...lines);
+        if (lines.length) facings.push(unit(plain(matrix.multDirMatrix(new X3D.Vector3(0, 0, 1)))));
         fixed.push(...points);
       }
     }
@@ -162,7 +209,7 @@ export function chartExtent(browser, { axes }) {
     return { points, texts };
   };
   const extent = (heading) => turned(heading).points;
-  /** The corners of each text's box for the heading. */
+  /** The corners of each line of text's box for the heading. */
   extent.texts = (heading) => [...fixedTexts, ...turned(heading).texts];
   /** The directions the texts that do not turn with the view face (their front's normals). */
   extent.facings = facings.filter(Boolean);

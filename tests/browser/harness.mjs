@@ -202,6 +202,31 @@ export class Session {
   }
 
   /**
+   * Opens the viewer page of the session's server for `world` (or the world list, for none)
+   * in the session's page, and waits as openWorld() does; `plain` as there. One page can show
+   * world after world this way.
+   */
+  async show(world, { plain = true, timeoutMs = 60000 } = {}) {
+    const query = world ? `?world=${encodeURIComponent(world)}${plain ? "&plain" : ""}` : "";
+    await this.load(`${this.server.url}/index.html${query}`, world, timeoutMs);
+  }
+
+  /** Opens `address` in the page and waits until X_ITE has loaded `world` (or listed worlds). */
+  async load(address, world, timeoutMs) {
+    this.world = world;
+    const started = Date.now();
+    await this.page.goto(address, { timeout: timeoutMs });
+    const state = await this.waitFor(
+      () => this.page.evaluate(() => window.atriumViewer?.state !== "loading" && window.atriumViewer),
+      { timeoutMs: Math.max(0, timeoutMs - (Date.now() - started)), intervalMs: 100,
+        message: "X_ITE to load the world" });
+    if (state.state !== (world ? "loaded" : "listed")) throw new HarnessError(`${world}: ${state.error ?? state.state}`);
+    this.loadMs = state.loadMs;
+    this.wallMs = Date.now() - started;
+    await this.frames(3);
+  }
+
+  /**
    * Polls `predicate` (may be async) until it returns a truthy value, which is returned.
    * `message` (a string, or a function giving one) names what is awaited in the timeout error.
    */
@@ -417,19 +442,8 @@ export async function openWorld({ root, world, page: file, timeoutMs = 60000, vi
     await context.route("**/*", (route, request) => session.route(route, request));
     context.on("page", (popup) => popup !== page && session.watch(popup));
     session.watch(page);
-
-    const started = Date.now();
-    const query = world ? `?world=${encodeURIComponent(world)}${plain ? "&plain" : ""}` : "";
-    const address = file ? `${pathToFileURL(path.resolve(file)).href}${plain ? "?plain" : ""}` : `${server.url}/index.html${query}`;
-    await page.goto(address, { timeout: timeoutMs });
-    const state = await session.waitFor(
-      () => page.evaluate(() => window.atriumViewer?.state !== "loading" && window.atriumViewer),
-      { timeoutMs: Math.max(0, timeoutMs - (Date.now() - started)), intervalMs: 100,
-        message: "X_ITE to load the world" });
-    if (state.state !== (world ? "loaded" : "listed")) throw new HarnessError(`${world}: ${state.error ?? state.state}`);
-    session.loadMs = state.loadMs;
-    session.wallMs = Date.now() - started;
-    await session.frames(3);
+    if (file) await session.load(`${pathToFileURL(path.resolve(file)).href}${plain ? "?plain" : ""}`, world, timeoutMs);
+    else await session.show(world, { plain, timeoutMs });
     return session;
   } catch (error) {
     await session.close();

@@ -1,18 +1,26 @@
-// Checks the full viewer page on every world of a folder the sample program wrote:
+// Checks the full viewer page on the worlds of a folder the sample program wrote:
 //   node tests/browser/viewer_test.mjs --root DIR --out SCREENSHOT_DIR [--interaction WORLD]
-// Each world loads once, at 800 x 600, and is then shown at 1366 x 768: at both sizes, in the
-// whole-chart view, every drawn shape (title, legend, axis labels, series) lies inside the
-// canvas, clear of the legend panel and the frame player, no drawing touches the canvas
-// edges and no two texts overlap; a screenshot of each is saved as viewer_NAME_WIDTHxHEIGHT.png.
-// Long drags in each direction keep the view within its turning limits with the whole chart
-// in the canvas (viewer_NAME_turned_DIRECTION.png). On the interaction world (default
-// AreaGraphTest.wrl): the whole-chart view comes back after a drag, the world's viewpoint can
-// be chosen from the list, turning keeps the up direction up, a value's pop-up shows from
-// anywhere over the series in its cell, a finger turns the chart, two fingers zoom, a tap
-// shows a value, the PNG button saves the canvas, and the legend panel and the world's check
-// boxes stay in step. On a world with point frames the frame player and the world's slider
-// stay in step. The page without a world lists the folder's worlds, from worlds.json and from
-// a directory listing. Waits are for events, with limits for a much slower machine.
+//        [--part K/N] [--every-world]
+// One page shows the worlds one after the other (with --part K/N, every N-th world from the
+// K-th, so N runs share the folder's worlds between them). Every world, at 800 x 600, in the
+// whole-chart view: every drawn shape (title, legend, axis labels, series) lies inside the
+// canvas, clear of the legend panel and the frame player, no drawing touches the canvas edges
+// and no two lines of text overlap; a screenshot of each is saved as viewer_NAME_800x600.png.
+// A few worlds (all with --every-world) are also shown at 1366 x 768 with the same checks
+// (viewer_NAME_1366x768.png), and turned by long drags in each direction, which keep the view
+// within its turning limits with the whole chart in the canvas (viewer_NAME_turned.png after
+// the last). On the surface and density worlds a click on each of the world's legend check
+// boxes in the whole-chart view hides its series and a second click shows it. On the
+// interaction world (default AreaGraphTest.wrl): the whole-chart view comes back after a
+// drag, the world's viewpoint can be chosen from the list, turning keeps the up direction
+// up, a value's pop-up shows from anywhere over the series in its cell, a finger turns the
+// chart, two fingers zoom, a tap shows a value, the PNG button saves the canvas, and the
+// legend panel and the world's check boxes stay in step. On a world with point frames the
+// frame player and the world's slider stay in step. The page without a world lists the
+// folder's worlds, from worlds.json and from a directory listing (checked in the last part).
+// Two lines of text that the world itself lays over each other, flat in one plane, are named
+// in the log, not failed: no view can part them. Waits are for events, with limits for a much
+// slower machine.
 // Exit status as for harness.mjs (77 = skipped).
 import assert from "node:assert/strict";
 import { readdir, readFile } from "node:fs/promises";
@@ -21,12 +29,22 @@ import { parseArgs } from "node:util";
 
 import { exitStatus, launchBrowser, openWorld } from "./harness.mjs";
 import { decodePNG, grab, project, rotate } from "./proto_views.mjs";
-import { outline, sharedArea } from "../../viewer/camera.js";
+import { outline, overlapBeyondTouching, sharedArea } from "../../viewer/camera.js";
 
 const SIZES = [{ width: 800, height: 600 }, { width: 1366, height: 768 }];
+// The worlds also checked at the second size, those turned by long drags (a pie and a grid
+// world), and those whose legend check boxes are clicked in the world, with the
+// toggle each box drives; --every-world checks every world at both sizes and turns it.
+const EVERY_SIZE = ["PieGraphTest.wrl", "RibbonGraphTest.wrl", "SCComboGraphTest.wrl"];
+const TURNED = ["PieGraphTest.wrl", "ScatterGraphTest.wrl"];
+const WORLD_BOXES = {
+  "SurfaceGraphTest.wrl": ["SURFACE_1", "SURFACE_2"],
+  "DensityGraphTest.wrl": ["SURFACE_1", "SURFACE_2"],
+};
 const DRAGS = { left: [-1, 0], right: [1, 0], up: [0, -1], down: [0, 1] }; // in canvas sizes
 const DEGREE = Math.PI / 180;
 const PROTO_FILES = ["HV_GRAPH.wrl", "HV_NAV.wrl", "HV_UI.wrl"];
+const faults = []; // overlapping texts and covered check boxes, in every world so far
 
 // The view X_ITE shows now, as proto_views.project() takes it.
 async function currentView(session) {
@@ -37,7 +55,8 @@ async function currentView(session) {
   return { eye, orientation, fov, ...(await session.canvasSize()) };
 }
 
-// Every shape drawn now, as the viewer's own scene reader sees it: { type, texts, corners }.
+// Every shape drawn now, as the viewer's own scene reader sees it: { type, texts, lines, names,
+// corners }.
 function drawnShapes(session) {
   return session.page.evaluate(async () => (await import("./scene_tools.js")).drawnShapes(X3D.getBrowser("#world")));
 }
@@ -95,24 +114,40 @@ async function framedChecks(session, size, { whole = true } = {}) {
     for (const panel of panels) assert.ok(shared(rect, panel) < 1, `${where}: ${what} runs under the ${panel.id} panel`);
   }
   if (!whole) return;
-  // Texts' boxes may touch where the glyphs do not: a share of a few hundredths is allowed.
-  // A Text of several lines (a column of axis labels) is one box that also covers the gaps
-  // between its lines, so only texts of one line are held to this.
-  const single = texts.filter((t) => t.texts.length === 1);
-  const outlines = single.map((t) => outline(t.corners.map((c) => project(view, c))));
-  const area = (o) => sharedArea(o, o);
+  // Each line of text is a box of its own (a column of axis labels is a Text of several
+  // lines); boxes may touch where the letters do not, as the viewer's view choice allows.
+  // Overlaps are gathered over every world and reported at the end, so that one world's
+  // overlapping texts do not stop the other checks.
+  // A pixel of slack covers what the drawn letters add to the boxes the view was chosen by.
+  const lines = texts.flatMap((t) => t.lines);
+  const outlines = lines.map((line) => outline(line.corners.map((c) => project(view, c))));
   for (let i = 0; i < outlines.length; i++)
-    for (let j = i + 1; j < outlines.length; j++)
-      assert.ok(sharedArea(outlines[i], outlines[j]) <= 0.03 * Math.min(area(outlines[i]), area(outlines[j])) + 1,
-        `${where}: ${JSON.stringify(single[i].texts)} overlaps ${JSON.stringify(single[j].texts)}`);
+    for (let j = i + 1; j < outlines.length; j++) {
+      const beyond = overlapBeyondTouching(outlines[i], outlines[j]);
+      if (beyond <= 1) continue;
+      const pair = `${JSON.stringify(lines[i].text)} overlaps ${JSON.stringify(lines[j].text)}`;
+      if (overlapInTheirPlane(lines[i], lines[j])) console.log(`NOTE ${where}: ${pair} in the world's own layout`);
+      else faults.push(`${where}: ${pair} (${beyond.toFixed(1)} square pixels beyond touching)`);
+    }
   const edge = edgeDeviation(await grab(session));
   assert.ok(edge.off === 0, `${where}: ${edge.off} pixels on the canvas edge differ from the background ${edge.background}`);
 }
 
-// Long drags in each direction from the whole-chart view: a drag across the whole canvas
-// turns the chart by well under a half turn; however far it goes, the eye stays above the
-// floor (the lowest point drawn) and in front of the chart (where its texts face), the view
-// upright, and the whole chart inside the canvas.
+// True when two lines of text lie flat in one level plane (as floor labels do) and overlap
+// there: the world itself lays them over each other, which no view can undo.
+function overlapInTheirPlane(a, b) {
+  const ys = [...a.corners, ...b.corners].map((c) => c[1]);
+  const size = Math.max(...[...a.corners, ...b.corners].flatMap((c) => [Math.abs(c[0]), Math.abs(c[2])]), 1);
+  if (Math.max(...ys) - Math.min(...ys) > 1e-4 * size) return false;
+  const [fa, fb] = [a, b].map((line) => outline(line.corners.map((c) => [c[0], c[2]])));
+  return sharedArea(fa, fb) > 0.03 * Math.min(sharedArea(fa, fa), sharedArea(fb, fb));
+}
+
+// Long drags in each direction from the whole-chart view (a screenshot after the last): a
+// drag across the whole canvas
+// turns the chart by well under a half turn; however far it goes, the eye stays above
+// the floor (the lowest point drawn) and in front of the chart (where its texts face), the
+// view upright, and the whole chart inside the canvas.
 async function turningChecks(session, out) {
   const { width, height } = await session.canvasSize();
   const [cx, cy] = [width / 2, height / 2];
@@ -121,19 +156,19 @@ async function turningChecks(session, out) {
   for (const [name, [kx, ky]] of Object.entries(DRAGS)) {
     await session.page.keyboard.press("Home");
     const before = await heading();
-    await session.drag([cx - kx * width * 0.45, cy - ky * height * 0.45], [cx + kx * width * 0.45, cy + ky * height * 0.45], { steps: 4 });
+    await session.drag([cx - kx * width * 0.45, cy - ky * height * 0.45], [cx + kx * width * 0.45, cy + ky * height * 0.45], { steps: 2 });
     const across = await heading();
     assert.ok(Math.abs(across.yaw - before.yaw) + Math.abs(across.pitch - before.pitch) < 100 * DEGREE,
       `${session.world}: a drag ${name} across the canvas turns by well under a half turn`);
-    await session.drag([cx, cy], [cx + kx * width * 1.5, cy + ky * height * 1.5], { steps: 4 });
+    await session.drag([cx, cy], [cx + kx * width * 1.5, cy + ky * height * 1.5], { steps: 2 });
     const view = await currentView(session);
     const forward = rotate([0, 0, -1], view.orientation);
     assert.ok(view.eye[1] > floor, `${session.world}: after a long drag ${name} the eye at ${view.eye} is above the floor ${floor}`);
     assert.ok(forward[2] < 0, `${session.world}: after a long drag ${name} the chart is seen from in front`);
     await assertUpright(session, `${session.world}: after a long drag ${name}`);
     await framedChecks(session, { width }, { whole: false });
-    await session.screenshot(path.join(out, `viewer_${session.world.replace(/\.wrl$/, "")}_turned_${name}.png`));
   }
+  await session.screenshot(path.join(out, `viewer_${session.world.replace(/\.wrl$/, "")}_turned.png`));
   await session.page.keyboard.press("Home");
 }
 
@@ -192,11 +227,11 @@ async function interactionChecks(session, out) {
   const framed = await cameraPosition(session);
 
   // Back to the whole chart after a drag, by the button and by the Home key.
-  await session.drag([cx, cy], [cx + 150, cy + 60]);
+  await session.drag([cx, cy], [cx + 150, cy + 60], { steps: 2 });
   assert.ok(!near(await cameraPosition(session), framed), "a drag turns the view");
   await session.page.click("#home");
   await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the button's whole-chart view" });
-  await session.drag([cx, cy], [cx - 200, cy - 40]);
+  await session.drag([cx, cy], [cx - 200, cy - 40], { steps: 2 });
   await session.page.keyboard.press("Home");
   await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the Home key's whole-chart view" });
 
@@ -208,8 +243,8 @@ async function interactionChecks(session, out) {
 
   // However far it is turned, up stays up on the screen and upright (no roll).
   for (const [dx, dy] of [[0, -500], [0, 500], [400, 400], [-600, -300]]) {
-    await session.drag([cx, cy], [cx + dx / 4, cy + dy / 4], { steps: 4 });
-    await session.drag([cx, cy], [cx + dx, cy + dy], { steps: 12 });
+    await session.drag([cx, cy], [cx + dx / 4, cy + dy / 4], { steps: 1 });
+    await session.drag([cx, cy], [cx + dx, cy + dy], { steps: 3 });
     await assertUpright(session, `after a drag by ${dx}, ${dy}`);
   }
   await session.screenshot(path.join(out, "viewer_turned.png"));
@@ -232,7 +267,7 @@ async function interactionChecks(session, out) {
   // On a touch screen: a finger dragged turns the chart and keeps it upright, two fingers
   // pinched apart bring it closer, and a tap on a series shows the value there until the
   // next touch.
-  await touch(session, Array.from({ length: 9 }, (_, k) => [[cx + 20 * k, cy + 8 * k]]));
+  await touch(session, Array.from({ length: 4 }, (_, k) => [[cx + 60 * k, cy + 24 * k]]));
   assert.ok(!near(await cameraPosition(session), framed), "a finger's drag turns the view");
   await assertUpright(session, "after a finger's drag");
   const distance = async () => Math.hypot(...(await session.evaluate(() => {
@@ -240,7 +275,7 @@ async function interactionChecks(session, out) {
     return position.map((v, k) => v - pivot[k]);
   })));
   const apart = await distance();
-  await touch(session, Array.from({ length: 6 }, (_, k) => [[cx - 50 - 10 * k, cy], [cx + 50 + 10 * k, cy]]));
+  await touch(session, Array.from({ length: 3 }, (_, k) => [[cx - 50 - 25 * k, cy], [cx + 50 + 25 * k, cy]]));
   assert.ok(Math.abs(await distance() - apart / 2) < 1e-6 * apart, "fingers twice as far apart halve the distance");
   await session.page.keyboard.press("Home");
   await session.waitFor(async () => near(await cameraPosition(session), framed), { message: "the whole-chart view" });
@@ -320,71 +355,141 @@ async function framePlayerChecks(session) {
   assert.equal((await shown()).playing, "false", "Pause stops the frames");
 }
 
-async function listChecks(root, browser) {
-  const expected = (await readdir(root)).filter((n) => n.endsWith(".wrl") && !PROTO_FILES.includes(n)).sort();
-  for (const options of [{}, { listing: true, expectMissing: ["/worlds.json"] }]) {
-    const session = await openWorld({ root, world: null, browser, ...options });
-    try {
-      const links = await session.page.$$eval("#worlds a", (as) => as.map((a) => [a.textContent, a.getAttribute("href")]));
-      assert.deepEqual(links, expected.map((n) => [n, `?world=${encodeURIComponent(n)}`]),
-        options.listing ? "worlds from the directory listing" : "worlds from worlds.json");
-      session.check();
-    } finally {
-      await session.close();
+// Whether the shape under the pointer now is one of the shapes the node DEF'd as `name` draws.
+function pointerOn(session, name) {
+  return session.evaluate((browser, name) => {
+    const shape = browser.getHit()?.shapeNode;
+    const holds = (node) => node === shape || (typeof node.getInnerNode === "function" && node.getInnerNode() !== node
+      ? holds(node.getInnerNode()) : Array.from(node.visibleObjects ?? []).some(holds));
+    return Boolean(shape) && holds(browser.currentScene.getNamedNode(name).getValue());
+  }, name);
+}
+
+// In the whole-chart view the middle of each of the world's legend check boxes (as drawn now)
+// shows the box, not the data in front of it, and a click there hides the box's series and a
+// second click shows it again. toggles[k] is what box k + 1 hides. A box hidden by the data
+// is reported at the end, with the overlapping texts.
+async function worldBoxChecks(session, toggles) {
+  const view = await currentView(session);
+  const shapes = await drawnShapes(session);
+  for (const [k, toggle] of toggles.entries()) {
+    const box = `CHECK_BOX_${k + 1}`;
+    const drawn = shapes.filter((s) => s.names.includes(box));
+    assert.ok(drawn.length > 0, `${session.world}: ${box} is drawn`);
+    const rect = rectOf(view, drawn.flatMap((s) => s.corners));
+    const middle = [(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2];
+    await session.hover(...middle);
+    if (!(await pointerOn(session, box))) {
+      faults.push(`${session.world} at ${view.width} x ${view.height}: something in front of ${box} at ` +
+        `(${middle.map(Math.round)}) takes its clicks`);
+      continue;
+    }
+    for (const shown of [false, true]) {
+      await session.click(...middle);
+      await session.waitForField(box, "value", shown);
+      await session.waitForField(toggle, "contentsExist", shown);
     }
   }
+}
+
+// The page without a world lists the folder's worlds: in `session` from worlds.json, and in a
+// page of its own from the directory listing of a server that answers no worlds.json.
+async function listChecks(root, browser, session) {
+  const expected = (await readdir(root)).filter((n) => n.endsWith(".wrl") && !PROTO_FILES.includes(n)).sort();
+  const links = (listed) => listed.page.$$eval("#worlds a", (as) => as.map((a) => [a.textContent, a.getAttribute("href")]));
+  const wanted = expected.map((n) => [n, `?world=${encodeURIComponent(n)}`]);
+  await session.show(null);
+  assert.deepEqual(await links(session), wanted, "worlds from worlds.json");
+  session.check();
+  const listing = await openWorld({ root, world: null, browser, listing: true, expectMissing: ["/worlds.json"] });
+  try {
+    assert.deepEqual(await links(listing), wanted, "worlds from the directory listing");
+    listing.check();
+  } finally {
+    await listing.close();
+  }
+}
+
+// Resizes the window and waits until the whole chart is framed anew for it.
+async function resize(session, size) {
+  await session.page.setViewportSize(size);
+  await session.waitFor(async () => (await session.canvasSize()).width === size.width &&
+    (await session.evaluate(() => window.atriumViewer.framed && window.atriumViewer.fitted)) === size.width,
+    { message: `the whole chart framed at ${size.width} x ${size.height}` });
+  await session.frames(2);
+}
+
+// Every check the world takes; the session shows it framed at the first size.
+async function worldChecks(session, world, args) {
+  const every = args["every-world"];
+  const sizes = every || EVERY_SIZE.includes(world) ? SIZES : SIZES.slice(0, 1);
+  for (const size of sizes) {
+    if (size !== SIZES[0]) await resize(session, size);
+    const file = path.join(args.out, `viewer_${world.replace(/\.wrl$/, "")}_${size.width}x${size.height}.png`);
+    await session.screenshot(file);
+    await framedChecks(session, size);
+    console.log(`PASS ${world} at ${size.width} x ${size.height}: ${file}`);
+  }
+  if (sizes.length > 1) await resize(session, SIZES[0]);
+  const done = [];
+  if (WORLD_BOXES[world]) {
+    await worldBoxChecks(session, WORLD_BOXES[world]);
+    done.push("legend boxes in the world");
+  }
+  if (every || TURNED.includes(world)) {
+    await turningChecks(session, args.out);
+    done.push("turning");
+  }
+  if (world === args.interaction) {
+    await legendChecks(session);
+    await interactionChecks(session, args.out);
+    done.push("legend panel", "interactions");
+  }
+  if (await session.page.$eval("#player", (p) => !p.hidden)) {
+    await framePlayerChecks(session);
+    done.push("frame player");
+  }
+  session.check();
+  if (done.length) console.log(`PASS ${world}: ${done.join(", ")}`);
 }
 
 async function main() {
   const { values: args } = parseArgs({ options: {
     root: { type: "string" }, out: { type: "string" },
-    interaction: { type: "string", default: "AreaGraphTest.wrl" } } });
+    interaction: { type: "string", default: "AreaGraphTest.wrl" },
+    part: { type: "string", default: "1/1" },
+    "every-world": { type: "boolean", default: false } } });
   if (!args.root || !args.out) {
-    console.error("usage: node tests/browser/viewer_test.mjs --root DIR --out SCREENSHOT_DIR [--interaction WORLD]");
+    console.error("usage: node tests/browser/viewer_test.mjs --root DIR --out SCREENSHOT_DIR [--interaction WORLD] " +
+                  "[--part K/N] [--every-world]");
     return 2;
   }
-  let browser;
+  let browser, session;
   try {
     browser = await launchBrowser();
-    const worlds = (await readdir(args.root)).filter((n) => n.endsWith(".wrl") && !PROTO_FILES.includes(n)).sort();
-    assert.ok(worlds.includes(args.interaction), `${args.root} holds ${args.interaction}`);
+    const all = (await readdir(args.root)).filter((n) => n.endsWith(".wrl") && !PROTO_FILES.includes(n)).sort();
+    assert.ok(all.includes(args.interaction), `${args.root} holds ${args.interaction}`);
+    const [part, parts] = args.part.split("/").map(Number);
+    assert.ok(part >= 1 && part <= parts, `--part ${args.part}: K/N with 1 <= K <= N`);
+    const worlds = all.filter((_, i) => i % parts === part - 1);
+    const options = { plain: false, timeoutMs: 180000 };
     for (const world of worlds) {
-      const session = await openWorld({ root: args.root, world, browser, viewport: SIZES[0], plain: false, timeoutMs: 180000 });
-      try {
-        for (const size of SIZES) {
-          if (size !== SIZES[0]) {
-            await session.page.setViewportSize(size);
-            await session.waitFor(async () => (await session.canvasSize()).width === size.width &&
-              (await session.evaluate(() => window.atriumViewer.framed && window.atriumViewer.fitted)) === size.width,
-              { message: `the whole chart framed at ${size.width} x ${size.height}` });
-            await session.frames(2);
-          }
-          const file = path.join(args.out, `viewer_${world.replace(/\.wrl$/, "")}_${size.width}x${size.height}.png`);
-          await session.screenshot(file);
-          await framedChecks(session, size);
-          console.log(`PASS ${world} at ${size.width} x ${size.height}: ${file}`);
-        }
-        await session.page.setViewportSize(SIZES[0]);
-        await turningChecks(session, args.out);
-        if (world === args.interaction) {
-          await legendChecks(session);
-          await interactionChecks(session, args.out);
-        }
-        if (await session.page.$eval("#player", (p) => !p.hidden)) await framePlayerChecks(session);
-        session.check();
-        console.log(`PASS ${world}: turning${world === args.interaction ? ", legend panel, interactions" : ""}`);
-      } finally {
-        await session.close();
-      }
+      if (session) await session.show(world, options);
+      else session = await openWorld({ root: args.root, world, browser, viewport: SIZES[0], ...options });
+      await worldChecks(session, world, args);
     }
-    await listChecks(args.root, browser);
-    console.log("PASS world list");
+    if (part === parts) {
+      await listChecks(args.root, browser, session);
+      console.log("PASS world list");
+    }
+    assert.deepEqual(faults, [], `what the views show wrongly:\n  ${faults.join("\n  ")}\n`);
     return 0;
   } catch (error) {
     const status = exitStatus(error);
     console.error(`${status === 77 ? "SKIP" : "FAIL"}: ${error.message}`);
     return status;
   } finally {
+    await session?.close();
     await browser?.close();
   }
 }
