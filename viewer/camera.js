@@ -171,12 +171,12 @@ export function sharedArea(a, b) {
 }
 
 // Boxes around texts may touch where the letters do not: two outlines that share at most this
-// part of the smaller one, and a square pixel, do not overlap.
+// part of the smaller one, and `slack` more (a square pixel on the screen), do not overlap.
 const TOUCHING = 0.03;
 
-/** The square pixels by which two convex outlines overlap beyond touching. */
-export function overlapBeyondTouching(a, b) {
-  return Math.max(0, sharedArea(a, b) - TOUCHING * Math.min(sharedArea(a, a), sharedArea(b, b)) - 1);
+/** The area by which two convex outlines overlap beyond touching. */
+export function overlapBeyondTouching(a, b, slack = 1) {
+  return Math.max(0, sharedArea(a, b) - TOUCHING * Math.min(sharedArea(a, a), sharedArea(b, b)) - slack);
 }
 
 /** The square pixels by which the outlines overlap beyond touching, pair by pair. */

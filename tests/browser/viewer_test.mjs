@@ -29,7 +29,7 @@ import { parseArgs } from "node:util";
 
 import { exitStatus, launchBrowser, openWorld } from "./harness.mjs";
 import { decodePNG, grab, project, rotate } from "./proto_views.mjs";
-import { outline, overlapBeyondTouching, sharedArea } from "../../viewer/camera.js";
+import { outline, overlapBeyondTouching } from "../../viewer/camera.js";
 
 const SIZES = [{ width: 800, height: 600 }, { width: 1366, height: 768 }];
 // The worlds also checked at the second size, those turned by long drags (a pie and a grid
@@ -140,14 +140,13 @@ function overlapInTheirPlane(a, b) {
   const size = Math.max(...[...a.corners, ...b.corners].flatMap((c) => [Math.abs(c[0]), Math.abs(c[2])]), 1);
   if (Math.max(...ys) - Math.min(...ys) > 1e-4 * size) return false;
   const [fa, fb] = [a, b].map((line) => outline(line.corners.map((c) => [c[0], c[2]])));
-  return sharedArea(fa, fb) > 0.03 * Math.min(sharedArea(fa, fa), sharedArea(fb, fb));
+  return overlapBeyondTouching(fa, fb, 0) > 0;
 }
 
 // Long drags in each direction from the whole-chart view (a screenshot after the last): a
-// drag across the whole canvas
-// turns the chart by well under a half turn; however far it goes, the eye stays above
-// the floor (the lowest point drawn) and in front of the chart (where its texts face), the
-// view upright, and the whole chart inside the canvas.
+// drag across the whole canvas turns the chart by well under a half turn; however far it
+// goes, the eye stays above the floor (the lowest point drawn) and in front of the chart
+// (where its texts face), the view upright, and the whole chart inside the canvas.
 async function turningChecks(session, out) {
   const { width, height } = await session.canvasSize();
   const [cx, cy] = [width / 2, height / 2];
