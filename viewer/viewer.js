@@ -260,6 +260,20 @@ function savePicture(world) {
   }, "image/png");
 }
 
+// X_ITE derives tangent vectors for every geometry it builds. Only normal-mapped textures
+// use them, which a VRML 97 world cannot have, and on software GL they take a tenth of a
+// chart's load time: they are skipped while the page shows a .wrl world.
+let tangentsNeeded = true;
+function skipTangentsUnlessNeeded() {
+  const geometry = X3D.X3DGeometryNode?.prototype;
+  const generate = geometry?.generateTangents;
+  if (typeof generate !== "function" || generate.skippable) return;
+  geometry.generateTangents = function () {
+    if (tangentsNeeded) generate.call(this);
+  };
+  geometry.generateTangents.skippable = true;
+}
+
 /**
  * Shows the world at `url` (a URL or an address relative to the page): the full viewer, or
  * with `plain` the world exactly as written. `name` is what the page calls it. Resolves once
@@ -272,6 +286,8 @@ export async function showWorld(url, { plain = false, name = String(url) } = {})
   loading.show(name);
   try {
     await X3D();
+    tangentsNeeded = !/\.wrl$/i.test(new URL(url, document.baseURI).pathname);
+    skipTangentsUnlessNeeded();
     const browser = X3D.getBrowser(canvas);
     await browser.loadURL(new X3D.MFString(String(url)));
     loading.step("Placing the chart");
