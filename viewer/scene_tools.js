@@ -244,6 +244,55 @@ export function shareStripSensors(scene) {
   for (const [group, touch] of joins) group.children.push(touch);
 }
 
+// A Transform child that holds nothing but one Text shape, as { transform, box, turned }: the
+// text's box in the parent's frame, and whether it stands turned a quarter turn about z (an
+// axis header beside its column of labels); null for any other child or an empty text.
+function textPart(child) {
+  if (child.getNodeTypeName() !== "Transform") return null;
+  const [shape] = childNodes(child);
+  if (child.children.length !== 1 || shape?.getNodeTypeName() !== "Shape" ||
+      shape.geometry?.getNodeTypeName() !== "Text") return null;
+  const box = shape.getValue().getBBox(new X3D.Box3());
+  if (box.isEmpty()) return null;
+  const { z, angle } = child.rotation;
+  const turned = Math.abs(Math.abs(z) - 1) < 1e-3 && Math.abs(Math.abs(angle) - Math.PI / 2) < 1e-3;
+  return { transform: child, box: box.multRight(child.getValue().getMatrix()), turned };
+}
+
+const HEADER_GAP = 0.1; // of the labels' width, kept between an axis header and its labels
+
+/**
+ * Moves each axis header clear of its column of labels where the labels' letters, wider than
+ * the world's layout reckons with, reach into it: the header moves away from the labels along
+ * x by what they overlap plus a tenth of the labels' width. Only the header's translation in
+ * the loaded scene changes, and its matrix at once, so that extents read next see it moved.
+ */
+export function clearAxisHeaders(scene) {
+  const moves = [];
+  walk(scene, (group) => {
+    const parts = childNodes(group).map(textPart).filter(Boolean);
+    for (const header of parts.filter((part) => part.turned)) {
+      const [hMin, hMax] = [new X3D.Vector3(), new X3D.Vector3()];
+      header.box.getExtents(hMin, hMax);
+      let shift = 0;
+      for (const labels of parts.filter((part) => !part.turned)) {
+        const [lMin, lMax] = [new X3D.Vector3(), new X3D.Vector3()];
+        labels.box.getExtents(lMin, lMax);
+        if (hMax.y <= lMin.y || hMin.y >= lMax.y) continue;
+        const gap = HEADER_GAP * (lMax.x - lMin.x);
+        shift = hMin.x + hMax.x < lMin.x + lMax.x ? Math.min(shift, lMin.x - gap - hMax.x)
+          : Math.max(shift, lMax.x + gap - hMin.x);
+      }
+      if (shift) moves.push([header.transform, shift]);
+    }
+  });
+  for (const [transform, shift] of moves) {
+    const { x, y, z } = transform.translation;
+    transform.translation = new X3D.SFVec3f(x + shift, y, z);
+    transform.getValue().eventsProcessed();
+  }
+}
+
 // Every face keeps at least about half of its colour from any side: the lights' ambient
 // parts (VRML materials take a fifth of each light's ambientIntensity) and six weak lights from
 // the axis directions light it from wherever it faces. A key light from just above the viewer

@@ -16,7 +16,7 @@
 // everything it pulls in (EXTERNPROTO files, inlines, scripts) and the first frame with the
 // view in place is drawn.
 import * as camera from "./camera.js";
-import { addViewerNodes, chartExtent, shareStripSensors, worldViewpoints } from "./scene_tools.js";
+import { addViewerNodes, chartExtent, clearAxisHeaders, shareStripSensors, worldViewpoints } from "./scene_tools.js";
 import { legendPanel } from "./legend_panel.js";
 import { framePlayer } from "./frame_player.js";
 import { worldNames } from "./world_list.js";
@@ -112,6 +112,7 @@ function fullViewer(browser, name) {
   const fov = first ? first.fieldOfView : Math.PI / 4;
   const nodes = addViewerNodes(scene, camera);
   shareStripSensors(scene);
+  clearAxisHeaders(scene);
   browser.setBrowserOption("ContextMenu", false); // its navigation entries would bypass ours
   const extent = chartExtent(browser, camera);
   const size = () => ({ width: canvas.clientWidth, height: canvas.clientHeight });
