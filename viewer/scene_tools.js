@@ -244,19 +244,22 @@ export function shareStripSensors(scene) {
   for (const [group, touch] of joins) group.children.push(touch);
 }
 
-// A Transform child that holds nothing but one Text shape, as { transform, box, turned }: the
-// text's box in the parent's frame, and whether it stands turned a quarter turn about z (an
-// axis header beside its column of labels); null for any other child or an empty text.
+// A Transform child that holds nothing but one Text shape, as { transform, min, max, turned }:
+// the extents of the text's box in the parent's frame, and whether it stands turned a quarter
+// turn about z (an axis header beside its column of labels); null for any other child or an
+// empty text.
 function textPart(child) {
   if (child.getNodeTypeName() !== "Transform") return null;
-  const [shape] = childNodes(child);
-  if (child.children.length !== 1 || shape?.getNodeTypeName() !== "Shape" ||
-      shape.geometry?.getNodeTypeName() !== "Text") return null;
-  const box = shape.getValue().getBBox(new X3D.Box3());
-  if (box.isEmpty()) return null;
+  const shapes = childNodes(child);
+  const text = shapes.length === 1 && shapes[0].getNodeTypeName() === "Shape" &&
+    shapes[0].geometry?.getNodeTypeName() === "Text";
+  const box = text && shapes[0].getValue().getBBox(new X3D.Box3());
+  if (!box || box.isEmpty()) return null;
+  const [min, max] = [new X3D.Vector3(), new X3D.Vector3()];
+  box.multRight(child.getValue().getMatrix()).getExtents(min, max);
   const { z, angle } = child.rotation;
   const turned = Math.abs(Math.abs(z) - 1) < 1e-3 && Math.abs(Math.abs(angle) - Math.PI / 2) < 1e-3;
-  return { transform: child, box: box.multRight(child.getValue().getMatrix()), turned };
+  return { transform: child, min, max, turned };
 }
 
 const HEADER_GAP = 0.1; // of the labels' width, kept between an axis header and its labels
@@ -271,17 +274,15 @@ export function clearAxisHeaders(scene) {
   const moves = [];
   walk(scene, (group) => {
     const parts = childNodes(group).map(textPart).filter(Boolean);
+    const columns = parts.filter((part) => !part.turned);
     for (const header of parts.filter((part) => part.turned)) {
-      const [hMin, hMax] = [new X3D.Vector3(), new X3D.Vector3()];
-      header.box.getExtents(hMin, hMax);
       let shift = 0;
-      for (const labels of parts.filter((part) => !part.turned)) {
-        const [lMin, lMax] = [new X3D.Vector3(), new X3D.Vector3()];
-        labels.box.getExtents(lMin, lMax);
-        if (hMax.y <= lMin.y || hMin.y >= lMax.y) continue;
-        const gap = HEADER_GAP * (lMax.x - lMin.x);
-        shift = hMin.x + hMax.x < lMin.x + lMax.x ? Math.min(shift, lMin.x - gap - hMax.x)
-          : Math.max(shift, lMax.x + gap - hMin.x);
+      for (const labels of columns) {
+        if (header.max.y <= labels.min.y || header.min.y >= labels.max.y) continue;
+        const gap = HEADER_GAP * (labels.max.x - labels.min.x);
+        shift = header.min.x + header.max.x < labels.min.x + labels.max.x
+          ? Math.min(shift, labels.min.x - gap - header.max.x)
+          : Math.max(shift, labels.max.x + gap - header.min.x);
       }
       if (shift) moves.push([header.transform, shift]);
     }
